@@ -1,0 +1,79 @@
+#include "catalogue/card_picture.h"
+
+#include <QFile>
+
+#include <turbojpeg.h>
+
+#include <memory>
+
+namespace morvelin {
+
+namespace {
+
+struct TjHandleDeleter {
+    void operator()(void *handle) const { tjDestroy(handle); }
+};
+using TjHandle = std::unique_ptr<void, TjHandleDeleter>;
+
+} // namespace
+
+QSize DeckPictureSize(DeckId deck)
+{
+    static constexpr int kWidths[kDeckCount] = {83, 74, 95};
+    Q_ASSERT(IsValidDeck(deck));
+    return {kWidths[deck], 147};
+}
+
+QString CardPictureResource(int pictureId)
+{
+    return QStringLiteral(":/cards/%1.jpg").arg(pictureId, 3, 10, QLatin1Char('0'));
+}
+
+std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
+{
+    if (jpeg.isEmpty())
+        return std::nullopt;
+    const TjHandle handle(tjInitDecompress());
+    if (!handle)
+        return std::nullopt;
+
+    // TurboJPEG's 2.x API takes a non-const buffer but only reads it.
+    auto *data = const_cast<unsigned char *>(reinterpret_cast<const unsigned char *>(jpeg.data()));
+    const auto size = static_cast<unsigned long>(jpeg.size());
+    int width = 0;
+    int height = 0;
+    int subsampling = 0;
+    int colorspace = 0;
+    if (tjDecompressHeader3(handle.get(), data, size, &width, &height, &subsampling, &colorspace) != 0)
+        return std::nullopt;
+    if (width <= 0 || height <= 0)
+        return std::nullopt;
+
+    QImage picture(width, height, QImage::Format_RGB888);
+    if (picture.isNull())
+        return std::nullopt;
+    // Any complaint, a warning about a truncated stream included, means the picture is not whole.
+    if (tjDecompress2(handle.get(), data, size, picture.bits(), width, int(picture.bytesPerLine()),
+                      height, TJPF_RGB, 0) != 0)
+        return std::nullopt;
+    return picture;
+}
+
+std::optional<QImage> LoadPictureById(int pictureId)
+{
+    if (pictureId < 1 || pictureId > kPictureCount)
+        return std::nullopt;
+    QFile resource(CardPictureResource(pictureId));
+    if (!resource.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return DecodeJpeg(resource.readAll());
+}
+
+std::optional<QImage> LoadCardPicture(DeckId deck, CardNo card)
+{
+    if (!IsValidDeck(deck) || !IsValidCard(card))
+        return std::nullopt;
+    return LoadPictureById(PictureId(deck, card));
+}
+
+} // namespace morvelin

@@ -1,0 +1,36 @@
+#pragma once
+// @brief The embedded card pictures: one baseline JPEG per card of each deck,
+// decoded with TurboJPEG only when a card is shown.
+
+#include "catalogue/card_catalogue.h"
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace morvelin {
+
+inline constexpr int kPictureCount = kDeckCount * kCardsPerDeck;
+
+// What the user is told when a card's picture cannot be opened or decoded.
+inline constexpr char kMissingCardPictureMessage[] = "Deze Kaart Bestaat Niet!";
+
+// 83 × 147 Rider Waite, 74 × 147 Etteilla, 95 × 147 Thierens.
+QSize DeckPictureSize(DeckId deck);
+
+// ":/cards/001.jpg" .. ":/cards/234.jpg".
+QString CardPictureResource(int pictureId);
+
+// Decodes a JPEG stream; a damaged or truncated stream gives no picture.
+std::optional<QImage> DecodeJpeg(QByteArrayView jpeg);
+
+// The embedded picture with this id (1..234), or no picture.
+std::optional<QImage> LoadPictureById(int pictureId);
+
+// The picture of a card of a deck, or no picture; the caller tells the user.
+std::optional<QImage> LoadCardPicture(DeckId deck, CardNo card);
+
+} // namespace morvelin
