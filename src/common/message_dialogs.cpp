@@ -1,0 +1,55 @@
+#include "common/message_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace morvelin {
+
+namespace {
+
+// Without an owner the box is centred on the screen, as the program's messages are.
+QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons);
+    box.setDefaultButton(QMessageBox::Ok);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+void MessageDialogs::message(const QString &text)
+{
+    Ask(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+bool MessageDialogs::listWarning(const QString &text)
+{
+    return Ask(QMessageBox::Warning, QStringLiteral("Lijst"), text,
+               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool MessageDialogs::confirm(const QString &text)
+{
+    return Ask(QMessageBox::Question, QApplication::applicationName(), text,
+               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+std::optional<QString> MessageDialogs::textInput(const QString &caption, const QString &prompt,
+                                                 const QString &prefilled)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
+                                               QLineEdit::Normal, prefilled, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
+}
+
+void MessageDialogs::error(const QString &text)
+{
+    Ask(QMessageBox::Critical, QStringLiteral("Fout"), text, QMessageBox::Ok);
+}
+
+} // namespace morvelin

@@ -1,0 +1,30 @@
+#pragma once
+// @brief An editable drop-down list of numbered items that completes typed text to the
+// first item beginning with it. Only the user's choices are announced; setting the
+// index from code never is.
+
+#include <QComboBox>
+
+namespace morvelin {
+
+class CardChooser : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit CardChooser(QWidget *parent = nullptr);
+
+    // Replaces the items; the chooser then has no selection.
+    void replaceItems(const QStringList &items);
+    // Sets the item index (-1 for none) without announcing a choice.
+    void setIndexQuietly(int index);
+
+signals:
+    // The user completed typed text, stepped with the arrow keys or picked with the mouse;
+    // currentIndex() is -1 when the typed text begins no item.
+    void chosen();
+
+private:
+    void completeTypedText(const QString &typed);
+};
+
+} // namespace morvelin

@@ -1,0 +1,237 @@
+// The main window's spread: the random draw, the card and deck choosers, the derived
+// slots and the layouts.
+
+#include "mainwindow/main_window.h"
+
+#include "catalogue/card_catalogue.h"
+#include "common/key_preview.h"
+#include "common/picture_box.h"
+#include "mainwindow/about_box.h"
+#include "mainwindow/card_chooser.h"
+#include "mainwindow/help_info.h"
+#include "mainwindow/spread_draw.h"
+#include "mainwindow/window_placement.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace morvelin {
+
+TForm1::TForm1(const Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services)
+{
+    createControls();
+    FormCreate();
+    m_aboutBox = new TAboutBox(this);
+    m_helpInfo = new THelpInfo(this);
+    new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
+}
+
+TForm1::~TForm1() = default;
+
+DeckId TForm1::deckId() const
+{
+    return ComboBox4->currentIndex();
+}
+
+bool TForm1::isTriangle() const
+{
+    return cbDriehoek->isChecked();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The program always opens with a random spread.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        btRndClick();
+    }
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_canvas && event->type() == QEvent::MouseButtonPress)
+        FormClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A click on the window's background, not on a card or control, closes the Magic Card box.
+void TForm1::FormClick()
+{
+    m_aboutBox->hide();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The companions go with the main window: closing it ends the program.
+    m_aboutBox->close();
+    m_helpInfo->close();
+    event->accept();
+}
+
+void TForm1::btRndClick()
+{
+    DrawRandomSpread();
+}
+
+void TForm1::DrawRandomSpread()
+{
+    const auto cards = DrawThreeDifferentCards(m_services.random);
+    for (int k = 1; k <= 3; ++k)
+        cardChooser(k)->setIndexQuietly(cards[k - 1] - 1);
+    for (int k = 1; k <= 3; ++k)
+        ApplyChosenCard(k);
+    ApplyChosenDeck();
+    cardChooser(1)->setFocus();
+}
+
+void TForm1::ApplyChosenCard(int k)
+{
+    CardChooser *chooser = cardChooser(k);
+    m_chosenIndex[k - 1] = chooser->currentIndex();
+    if (m_chosenIndex[k - 1] >= 0) {
+        m_images[k - 1]->show();
+        ShowChosenCard(k);
+        m_lastChosenIndex[k - 1] = m_chosenIndex[k - 1];
+    } else {
+        // Text that begins no item: the last applied card comes back, nothing is redrawn.
+        chooser->setIndexQuietly(m_lastChosenIndex[k - 1]);
+        m_chosenIndex[k - 1] = m_lastChosenIndex[k - 1];
+    }
+    if (isTriangle())
+        hideTriangleLabels();
+    m_spreadSaved = false;
+}
+
+void TForm1::ShowChosenCard(int k)
+{
+    const CardNo card = cardChooser(k)->currentIndex() + 1;
+    m_spread.setSlotCard(k, deckId(), card);
+    showSlot(k);
+    RefreshSpread();
+}
+
+void TForm1::showSlot(int slot)
+{
+    ShowCardPicture(*m_images[slot - 1], deckId(), m_spread.card(slot), m_services.dialogs);
+    m_labels[slot - 1]->setText(m_spread.texts(slot).name);
+    m_images[slot - 1]->setToolTip(m_spread.texts(slot).keyword);
+}
+
+void TForm1::RefreshSpread()
+{
+    if (!m_spread.isComplete())
+        return;
+    if (!m_sideControlsShown) {
+        for (QWidget *control : {static_cast<QWidget *>(btHelp1), static_cast<QWidget *>(btOmsch),
+                                 static_cast<QWidget *>(btBewr), static_cast<QWidget *>(btPlus),
+                                 static_cast<QWidget *>(bt4X), static_cast<QWidget *>(btMC),
+                                 static_cast<QWidget *>(Shape1), static_cast<QWidget *>(Shape2)})
+            control->show();
+        m_sideControlsShown = true;
+    }
+    m_spread.deriveSlots(deckId());
+    for (int slot = 4; slot <= kSlotCount; ++slot)
+        showSlot(slot);
+    ShowMagicCard();
+    ApplyLabelMode();
+    BuildExportTexts();
+}
+
+void TForm1::ApplyChosenDeck()
+{
+    if (ComboBox4->currentIndex() >= 0)
+        m_lastDeckIndex = ComboBox4->currentIndex();
+    else
+        ComboBox4->setIndexQuietly(m_lastDeckIndex);
+    const DeckId deck = deckId();
+
+    for (int k = 1; k <= 3; ++k)
+        cardChooser(k)->replaceItems(NumberedCardList(deck));
+    // The same three cards, by name, stay chosen under their numbers in the new deck.
+    for (int k = 1; k <= 3; ++k) {
+        const CardNo found = FindCardByName(deck, m_spread.texts(k).name);
+        if (found > 0)
+            m_chosenIndex[k - 1] = found - 1;
+    }
+    m_labelModes->button(int(LabelMode::Astro))->setEnabled(deck != kEtteilla);
+
+    for (int k = 1; k <= 3; ++k) {
+        if (m_spread.card(k) != 0) {
+            cardChooser(k)->setIndexQuietly(m_chosenIndex[k - 1]);
+            ShowChosenCard(k);
+        }
+    }
+    if (isTriangle())
+        hideTriangleLabels();
+    m_spreadSaved = false;
+}
+
+void TForm1::hideTriangleLabels()
+{
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (IsHiddenByTriangle(slot))
+            m_labels[slot - 1]->hide();
+    }
+}
+
+void TForm1::btPlusClick()
+{
+    ToggleLayout();
+}
+
+void TForm1::ToggleLayout()
+{
+    const bool toFull = m_compactLayout;
+    if (toFull) {
+        setFixedSize(kMainClientWidth, m_fullClientHeight);
+        m_scrollArea->setVerticalScrollBarPolicy(m_scrollBarsInFullLayout ? Qt::ScrollBarAsNeeded
+                                                                          : Qt::ScrollBarAlwaysOff);
+        btPlus->setText(QStringLiteral("4K"));
+    } else {
+        m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_scrollArea->ensureVisible(0, 0);
+        setFixedSize(kMainClientWidth, kCompactClientHeight);
+        btPlus->setText(QStringLiteral("10K"));
+    }
+    // The compact layout carries its own small buttons; the full one uses the large ones.
+    for (QPushButton *button : {btMC, btHelp1, btOmsch, btBewr, bt4X})
+        button->setVisible(!toFull);
+    m_compactLayout = !toFull;
+    cardChooser(1)->setFocus();
+}
+
+void TForm1::cbDriehoekClick()
+{
+    const bool on = isTriangle();
+    for (QWidget *control : {static_cast<QWidget *>(Shape1), static_cast<QWidget *>(Shape2),
+                             static_cast<QWidget *>(btPlus)})
+        control->setVisible(!on);
+    const bool labelsOn = labelMode() != LabelMode::None;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (!IsHiddenByTriangle(slot))
+            continue;
+        m_images[slot - 1]->setVisible(!on);
+        m_labels[slot - 1]->setVisible(!on && labelsOn);
+    }
+    ShowMagicCard();
+    BuildExportTexts();
+}
+
+void TForm1::btHelpClick()
+{
+    m_helpInfo->showHelp();
+}
+
+void TForm1::btMagicClick()
+{
+    m_aboutBox->showOver(this);
+}
+
+} // namespace morvelin
