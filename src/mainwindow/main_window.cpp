@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -56,7 +57,9 @@ void TForm1::showEvent(QShowEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_canvas && event->type() == QEvent::MouseButtonPress)
+    // Only a press on the canvas itself, not one passed on by a card or a label.
+    if (watched == m_canvas && event->type() == QEvent::MouseButtonPress
+        && !m_canvas->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
         FormClick();
     return QWidget::eventFilter(watched, event);
 }
@@ -213,14 +216,14 @@ void TForm1::cbDriehoekClick()
     for (QWidget *control : {static_cast<QWidget *>(Shape1), static_cast<QWidget *>(Shape2),
                              static_cast<QWidget *>(btPlus)})
         control->setVisible(!on);
-    const bool labelsOn = labelMode() != LabelMode::None;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (!IsHiddenByTriangle(slot))
-            continue;
-        m_images[slot - 1]->setVisible(!on);
-        m_labels[slot - 1]->setVisible(!on && labelsOn);
+        if (IsHiddenByTriangle(slot))
+            m_images[slot - 1]->setVisible(!on);
     }
+    // The labels follow the mode again, so that the Magic Card's caption and hint, and
+    // with them the clipboard texts, both name the triangle's Magic Card.
     ShowMagicCard();
+    ApplyLabelMode();
     BuildExportTexts();
 }
 

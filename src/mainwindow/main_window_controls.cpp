@@ -112,6 +112,7 @@ void TForm1::createControls()
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_canvas = new QWidget;
@@ -266,11 +267,15 @@ void TForm1::createRadioGroup()
         auto *radio = new QRadioButton(items[mode], RadioGroup1);
         radio->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(mode));
         radio->setGeometry(8, 20 + 20 * mode, 100, 19);
+        radio->setFocusPolicy(Qt::ClickFocus);
         m_labelModes->addButton(radio, mode);
     }
     m_labelModes->button(int(LabelMode::Name))->setChecked(true);
+    // Tab enters the group at its checked item; the arrow keys move within it.
+    m_labelModes->button(int(LabelMode::Name))->setFocusPolicy(Qt::StrongFocus);
     // Every change of the checked item, by a click or by code, runs the click handling.
-    connect(m_labelModes, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(m_labelModes, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        m_labelModes->button(id)->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
         if (checked)
             RadioGroup1Click();
     });

@@ -58,7 +58,7 @@ private slots:
         QFETCH(QList<int>, script);
         QFETCH(QList<int>, cards);
         test::ScriptedRandom random;
-        random.numbers = QQueue<int>(script);
+        random.numbers = script;
         const auto drawn = DrawThreeDifferentCards(random);
         QCOMPARE(QList<int>(drawn.begin(), drawn.end()), cards);
         QVERIFY(random.numbers.isEmpty());

@@ -39,7 +39,7 @@ int ScriptedRandom::uniform(int n)
     if (numbers.isEmpty()) {
         qFatal("ScriptedRandom: no number left for uniform(%d)", n);
     }
-    const int number = numbers.dequeue();
+    const int number = numbers.takeFirst();
     if (number < 0 || number >= n)
         qFatal("ScriptedRandom: %d is not in 0..%d", number, n - 1);
     return number;

@@ -36,7 +36,7 @@ public:
 // Hands out the scripted numbers in order; each must lie in 0..n-1 of its call.
 class ScriptedRandom final : public RandomSource {
 public:
-    QQueue<int> numbers;
+    QList<int> numbers;
     int uniform(int n) override;
 };
 
