@@ -18,6 +18,9 @@ inline constexpr int kPictureCount = kDeckCount * kCardsPerDeck;
 // What the user is told when a card's picture cannot be opened or decoded.
 inline constexpr char kMissingCardPictureMessage[] = "Deze Kaart Bestaat Niet!";
 
+// The Pentagram window's background, a 475 × 475 GIF with a transparent ground.
+inline constexpr char kPentagramPictureResource[] = ":/pentagram.gif";
+
 // 83 × 147 Rider Waite, 74 × 147 Etteilla, 95 × 147 Thierens.
 QSize DeckPictureSize(DeckId deck);
 

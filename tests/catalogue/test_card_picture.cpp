@@ -1,0 +1,175 @@
+#include "catalogue/card_picture.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QtTest>
+
+using namespace morvelin;
+
+namespace {
+
+QByteArray ResourceBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+class TestCardPicture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPictureDecodesAtItsDeckSize_data();
+    void everyPictureDecodesAtItsDeckSize();
+    void cardMapsToItsPictureId_data();
+    void cardMapsToItsPictureId();
+    void outOfRangeGivesNoPicture_data();
+    void outOfRangeGivesNoPicture();
+    void damagedStreamGivesNoPicture_data();
+    void damagedStreamGivesNoPicture();
+    void picturesOfADeckDiffer_data();
+    void picturesOfADeckDiffer();
+    void pentagramLoadsWithTransparentGround();
+};
+
+void TestCardPicture::everyPictureDecodesAtItsDeckSize_data()
+{
+    QTest::addColumn<DeckId>("deck");
+    QTest::newRow("Rider Waite") << kRiderWaite;
+    QTest::newRow("Etteilla") << kEtteilla;
+    QTest::newRow("Thierens") << kThierens;
+}
+
+void TestCardPicture::everyPictureDecodesAtItsDeckSize()
+{
+    QFETCH(DeckId, deck);
+    const QSize expected = DeckPictureSize(deck);
+    for (CardNo card = 1; card <= kCardsPerDeck; ++card) {
+        const int id = PictureId(deck, card);
+        const QByteArray jpeg = ResourceBytes(CardPictureResource(id));
+        QVERIFY2(!jpeg.isEmpty(), qPrintable(CardPictureResource(id)));
+        // Baseline: a start-of-frame 0 marker and no progressive one.
+        QVERIFY2(jpeg.contains("\xFF\xC0") && !jpeg.contains("\xFF\xC2"), qPrintable(QString::number(id)));
+        QVERIFY2(jpeg.size() >= 9 * 1024 && jpeg.size() <= 42 * 1024,
+                 qPrintable(QStringLiteral("%1: %2 bytes").arg(id).arg(jpeg.size())));
+        const auto picture = LoadPictureById(id);
+        QVERIFY2(picture.has_value(), qPrintable(QString::number(id)));
+        QCOMPARE(picture->size(), expected);
+    }
+}
+
+void TestCardPicture::cardMapsToItsPictureId_data()
+{
+    QTest::addColumn<DeckId>("deck");
+    QTest::addColumn<CardNo>("card");
+    QTest::addColumn<int>("id");
+    QTest::newRow("first Rider Waite") << kRiderWaite << 1 << 1;
+    QTest::newRow("last Rider Waite") << kRiderWaite << 78 << 78;
+    QTest::newRow("first Etteilla") << kEtteilla << 1 << 79;
+    QTest::newRow("last Thierens") << kThierens << 78 << 234;
+}
+
+void TestCardPicture::cardMapsToItsPictureId()
+{
+    QFETCH(DeckId, deck);
+    QFETCH(CardNo, card);
+    QFETCH(int, id);
+    QCOMPARE(PictureId(deck, card), id);
+    const auto byCard = LoadCardPicture(deck, card);
+    const auto byId = LoadPictureById(id);
+    QVERIFY(byCard && byId);
+    QCOMPARE(*byCard, *byId);
+}
+
+void TestCardPicture::outOfRangeGivesNoPicture_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::newRow("0") << 0;
+    QTest::newRow("235") << 235;
+    QTest::newRow("-1") << -1;
+}
+
+void TestCardPicture::outOfRangeGivesNoPicture()
+{
+    QFETCH(int, id);
+    QVERIFY(!LoadPictureById(id).has_value());
+    QVERIFY(!LoadCardPicture(kRiderWaite, 0).has_value());
+    QVERIFY(!LoadCardPicture(kThierens, 79).has_value());
+    QVERIFY(!LoadCardPicture(3, 1).has_value());
+}
+
+void TestCardPicture::damagedStreamGivesNoPicture_data()
+{
+    const QByteArray whole = ResourceBytes(CardPictureResource(1));
+    QVERIFY(whole.size() > 1000);
+    QByteArray random(whole.size(), '\0');
+    QRandomGenerator generator(1234);
+    for (char &byte : random)
+        byte = char(generator.bounded(256));
+    QByteArray noEnd = whole;
+    noEnd.chop(2);
+
+    QTest::addColumn<QByteArray>("stream");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("start marker only") << whole.left(2);
+    QTest::newRow("headers only") << whole.left(600);
+    QTest::newRow("cut in half") << whole.left(whole.size() / 2);
+    QTest::newRow("random bytes") << random;
+    QTest::newRow("random bytes after a start marker") << QByteArray("\xFF\xD8") + random;
+}
+
+void TestCardPicture::damagedStreamGivesNoPicture()
+{
+    QFETCH(QByteArray, stream);
+    QVERIFY(!DecodeJpeg(stream).has_value());
+}
+
+void TestCardPicture::picturesOfADeckDiffer_data()
+{
+    everyPictureDecodesAtItsDeckSize_data();
+}
+
+void TestCardPicture::picturesOfADeckDiffer()
+{
+    QFETCH(DeckId, deck);
+    QSet<QByteArray> seen;
+    for (CardNo card = 1; card <= kCardsPerDeck; ++card) {
+        const auto picture = LoadCardPicture(deck, card);
+        QVERIFY(picture.has_value());
+        const QByteArray pixels(reinterpret_cast<const char *>(picture->constBits()),
+                                picture->sizeInBytes());
+        QVERIFY2(!seen.contains(pixels), qPrintable(CardName(deck, card)));
+        seen.insert(pixels);
+    }
+}
+
+void TestCardPicture::pentagramLoadsWithTransparentGround()
+{
+    QImageReader reader(QString::fromLatin1(kPentagramPictureResource));
+    QCOMPARE(reader.format(), QByteArray("gif"));
+    const QImage pentagram = reader.read();
+    QVERIFY2(!pentagram.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(pentagram.size(), QSize(475, 475));
+    QVERIFY(pentagram.hasAlphaChannel());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(474, 0), QPoint(0, 474), QPoint(474, 474)})
+        QCOMPARE(qAlpha(pentagram.pixel(corner)), 0);
+    // One point up: the star's top point meets the circle straight above the centre,
+    // in a light violet line; the centre itself is clear.
+    QColor top;
+    for (int y = 0; y < 20 && !top.isValid(); ++y) {
+        if (qAlpha(pentagram.pixel(237, y)) == 255)
+            top = pentagram.pixelColor(237, y);
+    }
+    QVERIFY(top.isValid());
+    QVERIFY2(top.blue() > top.green() && top.red() > top.green() && top.lightness() > 150,
+             qPrintable(top.name()));
+    QCOMPARE(qAlpha(pentagram.pixel(237, 237)), 0);
+}
+
+QTEST_GUILESS_MAIN(TestCardPicture)
+#include "test_card_picture.moc"
