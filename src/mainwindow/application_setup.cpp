@@ -17,10 +17,10 @@ void InstallFontSubstitutions()
         const char *face;
         const char *standIn;
     } substitutions[] = {
-        {"Tahoma", "DejaVu Sans"},
+        {"Tahoma", "Liberation Sans"},
         {"Arial", "Liberation Sans"},
         {"MS Sans Serif", "Liberation Sans"},
-        {"Segoe UI", "DejaVu Sans"},
+        {"Segoe UI", "Liberation Sans"},
         {"Segoe Script", "DejaVu Serif"},
         {"Times New Roman", "Liberation Serif"},
     };

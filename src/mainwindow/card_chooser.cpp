@@ -26,6 +26,8 @@ void CardChooser::replaceItems(const QStringList &items)
 void CardChooser::setIndexQuietly(int index)
 {
     setCurrentIndex(index);
+    // Show the item from its number on, also when it is wider than the box.
+    lineEdit()->setCursorPosition(0);
 }
 
 void CardChooser::completeTypedText(const QString &typed)

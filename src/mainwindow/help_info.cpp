@@ -46,7 +46,7 @@ THelpInfo::THelpInfo(QWidget *parent)
     Memo1->setGeometry(8, 8, kClientSize.width() - 16, 561);
     Memo1->setFont(TahomaFont(13));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setPlainText(HelpText());
 
     btSluitH = new QPushButton(QStringLiteral("Sluiten"), this);

@@ -333,6 +333,20 @@ private slots:
         QVERIFY(!f.find("RadioGroup1")->isHidden());
     }
 
+    void aMissingPictureIsReportedOnce()
+    {
+        test::ScriptedDialogs dialogs;
+        PictureBox box;
+        box.resize(108, 147);
+        ShowCardPicture(box, kThierens, 78, dialogs);
+        QVERIFY(box.hasPicture());
+        QVERIFY(dialogs.shown.isEmpty());
+        // Card 0 has no picture: one message, an empty box, and nothing else changes.
+        ShowCardPicture(box, kThierens, 0, dialogs);
+        QCOMPARE(dialogs.shown, QStringList{"message: Deze Kaart Bestaat Niet!"});
+        QVERIFY(!box.hasPicture());
+    }
+
     void spreadPictureHeights()
     {
         MainWindowFixture f;
