@@ -2,6 +2,7 @@
 
 #include "common/key_preview.h"
 #include "common/picture_box.h"
+#include "common/widget_style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,13 +16,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Magic Card"));
     setFixedSize(118, 178);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(166, 202, 240));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    SetBackground(this, QColor(166, 202, 240));
 
     MagicIcon = new PictureBox(this);
     MagicIcon->setObjectName(QStringLiteral("MagicIcon"));
@@ -31,24 +27,15 @@ TAboutBox::TAboutBox(QWidget *parent)
     lblMagic->setObjectName(QStringLiteral("lblMagic"));
     lblMagic->setGeometry(9, 159, 100, 15);
     lblMagic->setAlignment(Qt::AlignCenter);
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setPixelSize(12);
-    lblMagic->setFont(labelFont);
-    QPalette labelPalette = lblMagic->palette();
-    labelPalette.setColor(QPalette::WindowText, QColor(128, 0, 128));
-    lblMagic->setPalette(labelPalette);
+    lblMagic->setFont(PixelFont(QStringLiteral("Arial"), 12));
+    SetTextColour(lblMagic, QColor(128, 0, 128));
 
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
 }
 
 void TAboutBox::showOver(const QWidget *window)
 {
-    QRect placed(QPoint(), frameGeometry().size());
-    placed.moveCenter(window->frameGeometry().center());
-    move(placed.topLeft());
-    show();
-    raise();
-    activateWindow();
+    ShowCentred(this, window->frameGeometry());
 }
 
 bool TAboutBox::FormKeyDown(QKeyEvent *event)

@@ -1,6 +1,7 @@
 #include "mainwindow/help_info.h"
 
 #include "common/key_preview.h"
+#include "common/widget_style.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -17,9 +18,7 @@ constexpr QSize kClientSize(471, 600);
 
 QFont TahomaFont(int pixels)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
+    return PixelFont(QStringLiteral("Tahoma"), pixels);
 }
 
 } // namespace
@@ -59,14 +58,8 @@ THelpInfo::THelpInfo(QWidget *parent)
 
 void THelpInfo::showHelp()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect placed(QPoint(), frameGeometry().size());
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft());
-    }
-    show();
-    raise();
-    activateWindow();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ShowCentred(this, screen ? screen->availableGeometry() : geometry());
 }
 
 void THelpInfo::btSluitHClick()

@@ -4,6 +4,7 @@
 
 #include "catalogue/card_catalogue.h"
 #include "common/picture_box.h"
+#include "common/widget_style.h"
 #include "mainwindow/card_chooser.h"
 #include "mainwindow/window_placement.h"
 
@@ -39,31 +40,6 @@ constexpr SlotPlace kSlotPlaces[kSlotCount] = {
 };
 constexpr QSize kImageSize(108, 147);
 constexpr QSize kLabelSize(108, 14);
-
-QFont PixelFont(const QString &family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-void SetTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 template <typename Widget>
 Widget *Place(Widget *widget, const char *name, const QRect &geometry)

@@ -7,6 +7,7 @@
 #include "common/dialogs.h"
 #include "common/picture_box.h"
 #include "common/random_source.h"
+#include "common/widget_style.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/card_chooser.h"
 
@@ -33,11 +34,8 @@ void TForm1::setLabelMode(LabelMode mode)
 
 void TForm1::setLabelColour(const QColor &colour)
 {
-    for (QLabel *label : m_labels) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
+    for (QLabel *label : m_labels)
+        SetTextColour(label, colour);
 }
 
 void TForm1::ApplyLabelMode()

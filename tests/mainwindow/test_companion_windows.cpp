@@ -3,9 +3,12 @@
 #include "common/picture_box.h"
 #include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
+#include "mainwindow/application_setup.h"
 #include "mainwindow/help_info.h"
 
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 using namespace morvelin;
@@ -134,6 +137,17 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // Qt's own dialog buttons speak Dutch once the application is set up.
+    void standardButtonsAreDutch()
+    {
+        SetUpApplication(*qApp);
+        QCOMPARE(QApplication::applicationName(), "Morvelin");
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), "OK");
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), "Annuleren");
     }
 
     void helpWindow()

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 
 using namespace morvelin;
 using morvelin::test::MainWindowFixture;
@@ -136,6 +137,9 @@ private slots:
         QVERIFY(f.open());
         f.click("btPlus");
         QCOMPARE(f.window->height(), FullClientHeight());
+        const bool lowScreen = QGuiApplication::primaryScreen()->size().height() <= 708;
+        QCOMPARE(f.find<QScrollArea>("scrollArea")->verticalScrollBarPolicy(),
+                 lowScreen ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         QCOMPARE(f.find<QAbstractButton>("btPlus")->text(), "4K");
         for (const char *name : kSideButtons)
             QVERIFY2(!f.find(name)->isVisible(), name);
