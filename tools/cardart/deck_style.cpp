@@ -122,7 +122,7 @@ void DrawEtteillaFrame(QPainter &p, const CardFace &face, const DeckStyle &s)
         p.fillPath(diamond, c.red);
     }
     DrawFittedText(p, oval.adjusted(2.5, 0, -2.5, 0), face.number, s.numberFont, c.ink, 6.6);
-    DrawTitle(p, s.titleBand, face.title, s.titleFont, c.ink, 8.4, 7.0);
+    DrawTitle(p, s.titleBand, face.title, s.titleFont, c.ink, 8.4, 7.9);
 }
 
 void DrawThierensFrame(QPainter &p, const CardFace &face, const DeckStyle &s)

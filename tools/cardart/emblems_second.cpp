@@ -91,28 +91,29 @@ void Death(const Ink &ink)
 void Temperance(const Ink &ink)
 {
     const Palette &c = ink.c;
+    // The angel, winged and haloed, pours water from one cup into the other without end.
     for (const qreal s : {-1.0, 1.0}) {
         QPainterPath wing;
-        wing.moveTo(50, 60);
-        wing.cubicTo(50 + s * 20, 20, 50 + s * 44, 18, 50 + s * 46, 28);
-        wing.cubicTo(50 + s * 40, 50, 50 + s * 28, 70, 50, 72);
+        wing.moveTo(50 + s * 6, 46);
+        wing.cubicTo(50 + s * 22, 18, 50 + s * 40, 14, 50 + s * 44, 22);
+        wing.cubicTo(50 + s * 40, 44, 50 + s * 28, 62, 50 + s * 8, 66);
         wing.closeSubpath();
         ink.shape(wing, c.red.lighter(140));
     }
-    // Water poured from one cup into the other without end.
-    DrawSuitSymbol(ink.p, QRectF(12, 40, 26, 36), Suit::Bekers, c, 30);
-    DrawSuitSymbol(ink.p, QRectF(60, 86, 26, 36), Suit::Bekers, c);
+    ink.shape(Figure({50, 30}, 96), c.light);
+    ink.shape(Circle({50, 30}, 13), c.gold, 1.2);
+    ink.shape(Circle({50, 30}, 9), c.skin, 1.3);
+    ink.shape(Polygon({{50, 52}, {56, 62}, {44, 62}}), c.gold, 1.2);
+    DrawSuitSymbol(ink.p, QRectF(16, 46, 22, 30), Suit::Bekers, c, 35);
+    DrawSuitSymbol(ink.p, QRectF(62, 76, 22, 30), Suit::Bekers, c);
     QPainterPath stream;
-    stream.moveTo(33, 46);
-    stream.cubicTo(56, 44, 74, 64, 73, 90);
-    Limb(ink, stream, c.blue.lighter(120), 4);
-    ink.shape(Polygon({{44, 96}, {56, 96}, {50, 86}}), c.gold, 1.2);
-    ink.stroke(Rect(42, 96, 16, 16), 1.4);
-    QPainterPath path;
-    path.moveTo(8, 136);
-    path.quadTo(24, 118, 14, 104);
-    ink.stroke(path, c.gold, 2.4);
-    ink.shape(Circle({12, 100}, 5), c.gold, 1.0);
+    stream.moveTo(33, 52);
+    stream.cubicTo(54, 50, 72, 60, 73, 80);
+    Limb(ink, stream, c.blue.lighter(120), 3.4);
+    // One foot on the land, one in the water.
+    QPainterPath pool;
+    pool.addEllipse(QPointF(74, 132), 28, 7);
+    ink.shape(pool, c.blue, 1.4);
 }
 
 void Devil(const Ink &ink)
@@ -182,13 +183,14 @@ void Tower(const Ink &ink)
     for (int i = 0; i < 8; ++i)
         ink.shape(Flame({14.0 + (i % 4) * 22, 20.0 + (i / 4) * 34 + (i % 2) * 8}, 4, 6),
                   c.gold, 0.8);
-    // Two figures falling headlong.
-    ink.shape(Figure({18, 112}, 22).translated(0, 0), c.blue, 1.2);
-    ink.p.save();
-    ink.p.translate(84, 96);
-    ink.p.rotate(180);
-    ink.shape(Figure({0, -10}, 22), c.red, 1.2);
-    ink.p.restore();
+    // Stones thrown from the broken top.
+    for (const QPointF at : {QPointF(20, 60), QPointF(78, 70), QPointF(16, 96), QPointF(84, 108)}) {
+        ink.p.save();
+        ink.p.translate(at);
+        ink.p.rotate(at.x() * 3);
+        ink.shape(Rect(-4, -3, 8, 6), c.grey.lighter(110), 1.2);
+        ink.p.restore();
+    }
 }
 
 void Star(const Ink &ink)
@@ -230,11 +232,11 @@ void Moon(const Ink &ink)
         ink.shape(Rect(x + 6, 82, 4, 7), c.dark, 0.8);
     }
     QPainterPath road;
-    road.moveTo(44, 122);
-    road.cubicTo(58, 110, 40, 96, 50, 78);
-    road.cubicTo(46, 96, 62, 110, 56, 122);
-    road.closeSubpath();
-    ink.shape(road, c.wood.lighter(130), 1.2);
+    road.moveTo(50, 122);
+    road.cubicTo(30, 110, 66, 100, 46, 90);
+    road.cubicTo(36, 84, 56, 80, 50, 74);
+    ink.stroke(road, 5.0);
+    ink.stroke(road, c.wood.lighter(140), 3.2);
     QPainterPath pool = Rect(0, 122, 100, 18);
     ink.shape(pool, c.blue);
     QPainterPath crayfish;
@@ -331,28 +333,37 @@ void Fool(const Ink &ink)
     const Palette &c = ink.c;
     ink.shape(Circle({84, 16}, 10), c.gold);
     ink.stroke(Rays({84, 16}, 12, 17, 12), c.gold, 1.4);
-    ink.shape(Polygon({{0, 74}, {16, 50}, {32, 72}, {48, 46}, {66, 74}}), c.light.darker(108));
-    // The cliff, and the traveller stepping off its edge.
-    ink.shape(Polygon({{0, 140}, {0, 104}, {62, 96}, {70, 100}, {66, 112}, {58, 140}}), c.wood);
-    ink.shape(Figure({50, 58}, 40), c.light);
+    ink.shape(Polygon({{0, 74}, {16, 48}, {32, 70}, {48, 44}, {70, 74}}), c.light.darker(108));
+    // The cliff, and the traveller stepping off its edge with his eyes on the sky.
+    ink.shape(Polygon({{0, 140}, {0, 100}, {64, 94}, {72, 98}, {66, 112}, {58, 140}}), c.wood);
+    Limb(ink, Line({47, 84}, {45, 96}), c.skin, 3.0);
+    Limb(ink, Line({53, 84}, {66, 90}), c.skin, 3.0);
     QPainterPath tunic;
-    tunic.addRoundedRect(QRectF(42, 70, 16, 20), 4, 4);
-    ink.shape(tunic, c.red.lighter(115), 1.2);
-    Limb(ink, Line({46, 94}, {42, 104}), c.skin, 2.6);
-    Limb(ink, Line({56, 94}, {68, 98}), c.skin, 2.6);
-    ink.shape(Circle({50, 58}, 4.6), c.skin, 1.2);
-    ink.shape(Leaf({48, 52}, 14, 3, -160), c.red, 1.0);
-    // The bundle over his shoulder and the rose in his hand.
-    ink.stroke(Line({56, 66}, {76, 40}), 3.0);
-    ink.shape(Circle({77, 40}, 5), c.blue.lighter(130), 1.2);
-    ink.shape(Rose({38, 72}, 4), c.light, 0.8);
-    // The little dog at his heels.
+    tunic.moveTo(42, 60);
+    tunic.lineTo(58, 60);
+    tunic.lineTo(61, 86);
+    tunic.lineTo(39, 86);
+    tunic.closeSubpath();
+    ink.shape(tunic, c.red.lighter(110), 1.4);
+    ink.stroke(Line({42, 66}, {58, 80}), c.gold, 1.6);
+    // The staff with his bundle over one shoulder, a white rose in the other hand.
+    Limb(ink, Line({56, 64}, {64, 56}), c.skin, 2.6);
+    ink.stroke(Line({58, 72}, {78, 34}), 4.0);
+    ink.stroke(Line({58, 72}, {78, 34}), c.wood, 2.2);
+    ink.shape(Circle({79, 33}, 5.5), c.blue.lighter(120), 1.3);
+    Limb(ink, Line({43, 64}, {34, 72}), c.skin, 2.6);
+    ink.shape(Rose({32, 74}, 5), c.light, 1.0);
+    ink.shape(Circle({50, 52}, 7), c.skin, 1.3);
+    ink.shape(Leaf({45, 46}, 16, 3.2, -150), c.red, 1.1);
+    ink.shape(Circle({50, 45}, 4), c.green, 1.0);
+    // The little dog leaping at his heels.
     QPainterPath dog;
-    dog.addEllipse(QPointF(26, 96), 8, 4.5);
-    dog.addEllipse(QPointF(33, 90), 3.6, 3.6);
+    dog.addEllipse(QPointF(24, 88), 8, 4.5);
+    dog.addEllipse(QPointF(32, 82), 4, 3.6);
     ink.shape(dog.simplified(), c.light, 1.2);
-    Limb(ink, Line({22, 99}, {20, 104}), c.light, 1.4);
-    Limb(ink, Line({30, 99}, {32, 104}), c.light, 1.4);
+    Limb(ink, Line({19, 91}, {14, 96}), c.light, 1.4);
+    Limb(ink, Line({28, 91}, {32, 96}), c.light, 1.4);
+    ink.stroke(Line({16, 86}, {10, 80}), 1.4);
 }
 
 } // namespace cardart::emblems

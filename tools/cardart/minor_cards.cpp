@@ -189,12 +189,6 @@ void DrawCourt(QPainter &p, const QRectF &pic, Suit suit, int rank, const Palett
                               W * 0.2, W * 0.2);
         ink.shape(throne, c.wood.lighter(rank == kHeer ? 100 : 125), 1.2);
     }
-    if (rank == kVrouw) {
-        QPainterPath hair;
-        hair.addRoundedRect(QRectF(head.x() - r * 1.25, head.y() - r * 1.0, r * 2.5, r * 3.4),
-                            r * 1.1, r * 1.1);
-        ink.shape(hair, c.wood.darker(130), 1.1);
-    }
 
     QPainterPath robe;
     const qreal shoulderY = head.y() + r * 1.6;
@@ -211,10 +205,40 @@ void DrawCourt(QPainter &p, const QRectF &pic, Suit suit, int rank, const Palett
     collar.quadTo(head.x(), shoulderY + r * 1.4, head.x() + r * 1.4, shoulderY - r * 0.3);
     ink.stroke(collar, c.gold, 2.0);
 
+    // The queen's long hair falls over her shoulders.
+    if (rank == kVrouw) {
+        QPainterPath hair;
+        hair.addRoundedRect(QRectF(head.x() - r * 1.35, head.y() - r * 1.1, r * 2.7, r * 3.0),
+                            r * 1.1, r * 1.1);
+        QPainterPath neck;
+        neck.addRect(QRectF(head.x() - r * 0.7, head.y() + r * 0.5, r * 1.4, r * 2));
+        ink.shape(hair.subtracted(neck), c.wood.darker(130), 1.1);
+    }
     ink.shape(Circle(head, r), c.skin, 1.2);
     ink.fill(Circle({head.x() - r * 0.35, head.y() - r * 0.05}, r * 0.11), c.dark);
     ink.fill(Circle({head.x() + r * 0.35, head.y() - r * 0.05}, r * 0.11), c.dark);
     Headgear(ink, head, r, rank);
+
+    // The knight's horse rears its head before him.
+    if (rank == kRidder) {
+        auto at = [&](qreal fx, qreal fy) { return QPointF(pic.left() + fx * W, pic.top() + fy * H); };
+        QPainterPath horse;
+        horse.moveTo(at(0.16, 1.02));
+        horse.cubicTo(at(0.2, 0.86), at(0.3, 0.74), at(0.3, 0.62));
+        horse.lineTo(at(0.26, 0.56));
+        horse.cubicTo(at(0.16, 0.58), at(0.06, 0.66), at(0.02, 0.74));
+        horse.cubicTo(at(-0.01, 0.78), at(0.02, 0.82), at(0.07, 0.8));
+        horse.lineTo(at(0.14, 0.76));
+        horse.cubicTo(at(0.1, 0.86), at(0.02, 0.94), at(-0.02, 1.02));
+        horse.closeSubpath();
+        ink.shape(horse, c.light.darker(112), 1.3);
+        ink.shape(Polygon({at(0.24, 0.57), at(0.27, 0.5), at(0.29, 0.6)}), c.light.darker(112), 1.1);
+        ink.fill(Circle(at(0.17, 0.63), W * 0.018), c.dark);
+        QPainterPath rein;
+        rein.moveTo(at(0.07, 0.77));
+        rein.quadTo(at(0.2, 0.78), at(0.32, 0.7));
+        ink.stroke(rein, c.red, 1.3);
+    }
 
     // The suit symbol: long ones held upright at the side, round ones before the chest.
     if (suit == Suit::Staven || suit == Suit::Zwaard) {
