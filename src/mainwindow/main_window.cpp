@@ -23,6 +23,16 @@
 
 namespace morvelin {
 
+namespace {
+
+void SetVisible(std::initializer_list<QWidget *> widgets, bool visible)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(visible);
+}
+
+} // namespace
+
 TForm1::TForm1(const Services &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
@@ -132,11 +142,7 @@ void TForm1::RefreshSpread()
     if (!m_spread.isComplete())
         return;
     if (!m_sideControlsShown) {
-        for (QWidget *control : {static_cast<QWidget *>(btHelp1), static_cast<QWidget *>(btOmsch),
-                                 static_cast<QWidget *>(btBewr), static_cast<QWidget *>(btPlus),
-                                 static_cast<QWidget *>(bt4X), static_cast<QWidget *>(btMC),
-                                 static_cast<QWidget *>(Shape1), static_cast<QWidget *>(Shape2)})
-            control->show();
+        SetVisible({btHelp1, btOmsch, btBewr, btPlus, bt4X, btMC, Shape1, Shape2}, true);
         m_sideControlsShown = true;
     }
     m_spread.deriveSlots(deckId());
@@ -204,8 +210,7 @@ void TForm1::ToggleLayout()
         btPlus->setText(QStringLiteral("10K"));
     }
     // The compact layout carries its own small buttons; the full one uses the large ones.
-    for (QPushButton *button : {btMC, btHelp1, btOmsch, btBewr, bt4X})
-        button->setVisible(!toFull);
+    SetVisible({btMC, btHelp1, btOmsch, btBewr, bt4X}, !toFull);
     m_compactLayout = !toFull;
     cardChooser(1)->setFocus();
 }
@@ -213,9 +218,7 @@ void TForm1::ToggleLayout()
 void TForm1::cbDriehoekClick()
 {
     const bool on = isTriangle();
-    for (QWidget *control : {static_cast<QWidget *>(Shape1), static_cast<QWidget *>(Shape2),
-                             static_cast<QWidget *>(btPlus)})
-        control->setVisible(!on);
+    SetVisible({Shape1, Shape2, btPlus}, !on);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (IsHiddenByTriangle(slot))
             m_images[slot - 1]->setVisible(!on);
