@@ -1,6 +1,7 @@
 #include "catalogue/card_picture.h"
 
 #include <QFile>
+#include <QSysInfo>
 
 #include <turbojpeg.h>
 
@@ -33,7 +34,8 @@ std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
 {
     if (jpeg.isEmpty())
         return std::nullopt;
-    const TjHandle handle(tjInitDecompress());
+    // One decompressor serves every picture: setting one up costs as much as a small decode.
+    thread_local const TjHandle handle(tjInitDecompress());
     if (!handle)
         return std::nullopt;
 
@@ -49,12 +51,15 @@ std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
     if (width <= 0 || height <= 0)
         return std::nullopt;
 
-    QImage picture(width, height, QImage::Format_RGB888);
+    // Decoded straight into the layout the screen uses, so showing it converts nothing.
+    QImage picture(width, height, QImage::Format_RGB32);
     if (picture.isNull())
         return std::nullopt;
+    constexpr int kScreenPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX
+                                                                                      : TJPF_XRGB;
     // Any complaint, a warning about a truncated stream included, means the picture is not whole.
     if (tjDecompress2(handle.get(), data, size, picture.bits(), width, int(picture.bytesPerLine()),
-                      height, TJPF_RGB, 0) != 0)
+                      height, kScreenPixelFormat, TJFLAG_ACCURATEDCT) != 0)
         return std::nullopt;
     return picture;
 }
