@@ -9,15 +9,6 @@
 
 namespace morvelin {
 
-namespace {
-
-struct TjHandleDeleter {
-    void operator()(void *handle) const { tjDestroy(handle); }
-};
-using TjHandle = std::unique_ptr<void, TjHandleDeleter>;
-
-} // namespace
-
 QSize DeckPictureSize(DeckId deck)
 {
     static constexpr int kWidths[kDeckCount] = {83, 74, 95};
@@ -30,15 +21,15 @@ QString CardPictureResource(int pictureId)
     return QStringLiteral(":/cards/%1.jpg").arg(pictureId, 3, 10, QLatin1Char('0'));
 }
 
-std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
-{
-    if (jpeg.isEmpty())
-        return std::nullopt;
-    // One decompressor serves every picture: setting one up costs as much as a small decode.
-    thread_local const TjHandle handle(tjInitDecompress());
-    if (!handle)
-        return std::nullopt;
+namespace {
 
+struct TjHandleDeleter {
+    void operator()(void *handle) const { tjDestroy(handle); }
+};
+using TjHandle = std::unique_ptr<void, TjHandleDeleter>;
+
+std::optional<QImage> Decode(tjhandle decompressor, QByteArrayView jpeg)
+{
     // TurboJPEG's 2.x API takes a non-const buffer but only reads it.
     auto *data = const_cast<unsigned char *>(reinterpret_cast<const unsigned char *>(jpeg.data()));
     const auto size = static_cast<unsigned long>(jpeg.size());
@@ -46,7 +37,8 @@ std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
     int height = 0;
     int subsampling = 0;
     int colorspace = 0;
-    if (tjDecompressHeader3(handle.get(), data, size, &width, &height, &subsampling, &colorspace) != 0)
+    if (tjDecompressHeader3(decompressor, data, size, &width, &height, &subsampling, &colorspace)
+        != 0)
         return std::nullopt;
     if (width <= 0 || height <= 0)
         return std::nullopt;
@@ -58,9 +50,28 @@ std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
     constexpr int kScreenPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX
                                                                                       : TJPF_XRGB;
     // Any complaint, a warning about a truncated stream included, means the picture is not whole.
-    if (tjDecompress2(handle.get(), data, size, picture.bits(), width, int(picture.bytesPerLine()),
+    if (tjDecompress2(decompressor, data, size, picture.bits(), width, int(picture.bytesPerLine()),
                       height, kScreenPixelFormat, TJFLAG_ACCURATEDCT) != 0)
         return std::nullopt;
+    return picture;
+}
+
+} // namespace
+
+std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
+{
+    if (jpeg.isEmpty())
+        return std::nullopt;
+    // One decompressor serves every picture: setting one up costs as much as a small decode.
+    thread_local TjHandle decompressor;
+    if (!decompressor)
+        decompressor.reset(tjInitDecompress());
+    if (!decompressor)
+        return std::nullopt;
+    std::optional<QImage> picture = Decode(decompressor.get(), jpeg);
+    // A damaged stream may leave the decompressor unfit for the next picture: start afresh.
+    if (!picture)
+        decompressor.reset();
     return picture;
 }
 
