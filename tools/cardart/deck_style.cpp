@@ -26,55 +26,68 @@ QFont Face(const char *family, int weight, bool italic, int stretch = QFont::Uns
     return font;
 }
 
+// Every deck stacks number, picture and title in one column of the card; the
+// decks differ in that column's place and in where the bands break.
+struct Column {
+    qreal left;
+    qreal width;
+    qreal numberTop;
+    qreal numberHeight;
+    qreal pictureTop;
+    qreal pictureHeight;
+    qreal titleTop;
+};
+
+DeckStyle MakeStyle(const Palette &palette, const QFont &numberFont, const QFont &titleFont,
+                    const Column &col)
+{
+    DeckStyle s;
+    s.palette = palette;
+    s.numberFont = numberFont;
+    s.titleFont = titleFont;
+    s.numberBand = QRectF(col.left, col.numberTop, col.width, col.numberHeight);
+    s.picture = QRectF(col.left, col.pictureTop, col.width, col.pictureHeight);
+    s.titleBand = QRectF(col.left, col.titleTop, col.width, 20);
+    return s;
+}
+
 // Rider Waite: white card, black lines, a sunny field and a plain serif title.
 DeckStyle RiderWaiteStyle()
 {
-    DeckStyle s;
-    s.palette = {QColor(0xFB, 0xF9, 0xF2), QColor(0xFA, 0xE9, 0xA6), QColor(0xF0, 0xCB, 0x62),
-                 QColor(0x1C, 0x1C, 0x1C), QColor(0x14, 0x14, 0x14), QColor(0x1E, 0x1E, 0x1E),
-                 QColor(0xF4, 0xC0, 0x2A), QColor(0xCB, 0x33, 0x2B), QColor(0x3A, 0x6C, 0xB8),
-                 QColor(0x4A, 0x9A, 0x48), QColor(0xFF, 0xFF, 0xFF), QColor(0x2C, 0x2C, 0x34),
-                 QColor(0xF3, 0xCB, 0xA2), QColor(0xA8, 0xA8, 0xAE), QColor(0x9C, 0x6A, 0x3C)};
-    s.numberFont = Face("Liberation Serif", QFont::Bold, false);
-    s.titleFont = Face("Liberation Serif", QFont::Bold, false);
-    s.numberBand = QRectF(5, 3, 73, 12);
-    s.picture = QRectF(5, 16, 73, 106);
-    s.titleBand = QRectF(5, 123.5, 73, 20);
-    return s;
+    const QFont serif = Face("Liberation Serif", QFont::Bold, false);
+    return MakeStyle(
+        {QColor(0xFB, 0xF9, 0xF2), QColor(0xFA, 0xE9, 0xA6), QColor(0xF0, 0xCB, 0x62),
+         QColor(0x1C, 0x1C, 0x1C), QColor(0x14, 0x14, 0x14), QColor(0x1E, 0x1E, 0x1E),
+         QColor(0xF4, 0xC0, 0x2A), QColor(0xCB, 0x33, 0x2B), QColor(0x3A, 0x6C, 0xB8),
+         QColor(0x4A, 0x9A, 0x48), QColor(0xFF, 0xFF, 0xFF), QColor(0x2C, 0x2C, 0x34),
+         QColor(0xF3, 0xCB, 0xA2), QColor(0xA8, 0xA8, 0xAE), QColor(0x9C, 0x6A, 0x3C)},
+        serif, serif, {5, 73, 3, 12, 16, 106, 123.5});
 }
 
 // Etteilla: old parchment, brown ink, double border and an italic title.
 DeckStyle EtteillaStyle()
 {
-    DeckStyle s;
-    s.palette = {QColor(0xE6, 0xD2, 0xA4), QColor(0xF4, 0xE8, 0xC8), QColor(0xE2, 0xC9, 0x92),
-                 QColor(0x5A, 0x34, 0x1C), QColor(0x4A, 0x28, 0x14), QColor(0x4A, 0x2C, 0x18),
-                 QColor(0xD0, 0x9C, 0x3C), QColor(0xA8, 0x40, 0x2A), QColor(0x4C, 0x6E, 0x8E),
-                 QColor(0x6C, 0x80, 0x3A), QColor(0xF8, 0xF0, 0xDC), QColor(0x3C, 0x2C, 0x22),
-                 QColor(0xEA, 0xC4, 0x98), QColor(0x9A, 0x8A, 0x74), QColor(0x94, 0x62, 0x34)};
-    s.numberFont = Face("DejaVu Serif", QFont::Bold, false, QFont::SemiCondensed);
-    s.titleFont = Face("Liberation Serif", QFont::Bold, true);
-    s.numberBand = QRectF(6, 4, 62, 11);
-    s.picture = QRectF(6, 17, 62, 103);
-    s.titleBand = QRectF(6, 122, 62, 20);
-    return s;
+    return MakeStyle(
+        {QColor(0xE6, 0xD2, 0xA4), QColor(0xF4, 0xE8, 0xC8), QColor(0xE2, 0xC9, 0x92),
+         QColor(0x5A, 0x34, 0x1C), QColor(0x4A, 0x28, 0x14), QColor(0x4A, 0x2C, 0x18),
+         QColor(0xD0, 0x9C, 0x3C), QColor(0xA8, 0x40, 0x2A), QColor(0x4C, 0x6E, 0x8E),
+         QColor(0x6C, 0x80, 0x3A), QColor(0xF8, 0xF0, 0xDC), QColor(0x3C, 0x2C, 0x22),
+         QColor(0xEA, 0xC4, 0x98), QColor(0x9A, 0x8A, 0x74), QColor(0x94, 0x62, 0x34)},
+        Face("DejaVu Serif", QFont::Bold, false, QFont::SemiCondensed),
+        Face("Liberation Serif", QFont::Bold, true), {6, 62, 4, 11, 17, 103, 122});
 }
 
 // Thierens: a night-blue card with gold lines, gold sans lettering and the sky's glyphs.
 DeckStyle ThierensStyle()
 {
-    DeckStyle s;
-    s.palette = {QColor(0x13, 0x1F, 0x46), QColor(0x24, 0x3A, 0x78), QColor(0x0F, 0x19, 0x3C),
-                 QColor(0xE2, 0xBD, 0x5C), QColor(0xF0, 0xD0, 0x78), QColor(0xF0, 0xD2, 0x7E),
-                 QColor(0xE8, 0xB8, 0x40), QColor(0xC2, 0x4A, 0x48), QColor(0x5A, 0x8E, 0xD8),
-                 QColor(0x4E, 0x9E, 0x7A), QColor(0xF4, 0xEC, 0xD6), QColor(0x0A, 0x10, 0x26),
-                 QColor(0xE6, 0xC6, 0xA0), QColor(0x8E, 0x98, 0xB8), QColor(0xD8, 0xA6, 0x5E)};
-    s.numberFont = Face("DejaVu Sans", QFont::Bold, false, QFont::Condensed);
-    s.titleFont = Face("DejaVu Sans", QFont::Bold, false, QFont::Condensed);
-    s.numberBand = QRectF(6, 4, 83, 12);
-    s.picture = QRectF(6, 18, 83, 102);
-    s.titleBand = QRectF(6, 122.5, 83, 20);
-    return s;
+    const QFont sans = Face("DejaVu Sans", QFont::Bold, false, QFont::Condensed);
+    return MakeStyle(
+        {QColor(0x13, 0x1F, 0x46), QColor(0x24, 0x3A, 0x78), QColor(0x0F, 0x19, 0x3C),
+         QColor(0xE2, 0xBD, 0x5C), QColor(0xF0, 0xD0, 0x78), QColor(0xF0, 0xD2, 0x7E),
+         QColor(0xE8, 0xB8, 0x40), QColor(0xC2, 0x4A, 0x48), QColor(0x5A, 0x8E, 0xD8),
+         QColor(0x4E, 0x9E, 0x7A), QColor(0xF4, 0xEC, 0xD6), QColor(0x0A, 0x10, 0x26),
+         QColor(0xE6, 0xC6, 0xA0), QColor(0x8E, 0x98, 0xB8), QColor(0xD8, 0xA6, 0x5E)},
+        sans, sans, {6, 83, 4, 12, 18, 102, 122.5});
 }
 
 void DrawRiderWaiteFrame(QPainter &p, const CardFace &face, const DeckStyle &s)

@@ -248,6 +248,29 @@ QPainterPath Polygon(std::initializer_list<QPointF> points)
     return path;
 }
 
+QPainterPath Rect(qreal x, qreal y, qreal w, qreal h)
+{
+    QPainterPath path;
+    path.addRect(QRectF(x, y, w, h));
+    return path;
+}
+
+QPainterPath Line(QPointF from, QPointF to)
+{
+    QPainterPath path;
+    path.moveTo(from);
+    path.lineTo(to);
+    return path;
+}
+
+QPainterPath Cross(QPointF from, QPointF to, qreal barY, qreal halfBar)
+{
+    QPainterPath path = Line(from, to);
+    path.moveTo(from.x() - halfBar, barY);
+    path.lineTo(from.x() + halfBar, barY);
+    return path;
+}
+
 void Wreath(const Ink &ink, const QRectF &oval, const QColor &leaf, int leaves)
 {
     const QPointF c = oval.center();
@@ -271,11 +294,8 @@ void Wheel(const Ink &ink, QPointF centre, qreal radius, int spokes, const QColo
 void Scales(const Ink &ink, QPointF top, qreal span)
 {
     const qreal half = span / 2;
-    QPainterPath frame;
-    frame.moveTo(top);
-    frame.lineTo(top.x(), top.y() + span * 0.95);
-    frame.moveTo(top.x() - half, top.y() + span * 0.12);
-    frame.lineTo(top.x() + half, top.y() + span * 0.12);
+    QPainterPath frame =
+        Cross(top, {top.x(), top.y() + span * 0.95}, top.y() + span * 0.12, half);
     for (const qreal sx : {-1.0, 1.0}) {
         const QPointF hook(top.x() + sx * half, top.y() + span * 0.12);
         frame.moveTo(hook);

@@ -47,6 +47,11 @@ QPainterPath Flame(QPointF base, qreal width, qreal height);
 QPainterPath Leaf(QPointF base, qreal length, qreal width, qreal angleDegrees);
 QPainterPath Waves(const QRectF &box, int count);
 QPainterPath Polygon(std::initializer_list<QPointF> points);
+QPainterPath Rect(qreal x, qreal y, qreal w, qreal h);
+QPainterPath Line(QPointF from, QPointF to);
+// An upright from `from` to `to`, crossed at height `barY` by a bar reaching
+// `halfBar` to either side: crosses, the ankh, Venus, the post of the scales.
+QPainterPath Cross(QPointF from, QPointF to, qreal barY, qreal halfBar);
 
 // A ring of laurel leaves around an ellipse.
 void Wreath(const Ink &ink, const QRectF &oval, const QColor &leaf, int leaves);

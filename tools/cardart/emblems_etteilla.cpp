@@ -10,13 +10,6 @@ namespace cardart::emblems {
 
 namespace {
 
-QPainterPath Rect(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addRect(QRectF(x, y, w, h));
-    return path;
-}
-
 QPainterPath Spiral(QPointF centre, qreal radius, qreal turns, qreal startDegrees)
 {
     QPainterPath path;
@@ -99,10 +92,7 @@ void Plants(const Ink &ink)
     ink.shape(Circle({46, 60}, 12), c.green.lighter(115), 1.2);
     for (int i = 0; i < 3; ++i) {
         const qreal x = 62 + i * 12;
-        QPainterPath stalk;
-        stalk.moveTo(x, 118);
-        stalk.lineTo(x, 86 - i * 6);
-        ink.stroke(stalk, c.green.darker(120), 2.0);
+        ink.stroke(Line({x, 118}, {x, 86.0 - i * 6}), c.green.darker(120), 2.0);
         ink.shape(Leaf({x, 106}, 9, 2.4, -40), c.green, 0.9);
         ink.shape(cardart::Star({x, 84.0 - i * 6}, 6, 3, 6), i == 1 ? c.red : c.gold, 1.0);
     }
@@ -238,9 +228,7 @@ void FalseSeer(const Ink &ink)
     hat.addEllipse(QPointF(50, 14), 14, 3.4);
     ink.shape(hat, c.dark, 1.2);
     ink.shape(Rect(44, 4, 12, 10), c.dark, 1.2);
-    QPainterPath wand;
-    wand.moveTo(66, 38);
-    wand.lineTo(88, 20);
+    const QPainterPath wand = Line({66, 38}, {88, 20});
     ink.stroke(wand, 4.4);
     ink.stroke(wand, c.light, 2.4);
 }
@@ -271,9 +259,7 @@ void Tyrant(const Ink &ink)
     ink.shape(Crown(QRectF(26, 10, 48, 28), 5), c.gold);
     ink.shape(Rect(26, 36, 48, 7), c.red, 1.4);
     DrawSuitSymbol(ink.p, QRectF(28, 48, 22, 84), Suit::Zwaard, c, 155);
-    QPainterPath handle;
-    handle.moveTo(30, 128);
-    handle.lineTo(62, 70);
+    const QPainterPath handle = Line({30, 128}, {62, 70});
     ink.stroke(handle, 5.0);
     ink.stroke(handle, c.wood, 3.0);
     for (int i = 0; i < 3; ++i) {

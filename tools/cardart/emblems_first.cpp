@@ -10,13 +10,6 @@ namespace cardart::emblems {
 
 namespace {
 
-QPainterPath Rect(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addRect(QRectF(x, y, w, h));
-    return path;
-}
-
 QPainterPath Letter(const QString &letter, QPointF centre, qreal height)
 {
     QFont font(QStringLiteral("Liberation Serif"));
@@ -95,18 +88,12 @@ void Empress(const Ink &ink)
     }
     ink.shape(Heart({50, 64}, 48), c.green.lighter(115));
     QPainterPath venus = Circle({50, 56}, 9);
-    venus.moveTo(50, 65);
-    venus.lineTo(50, 82);
-    venus.moveTo(43, 74);
-    venus.lineTo(57, 74);
+    venus.addPath(Cross({50, 65}, {50, 82}, 74, 7));
     ink.stroke(venus, 5.0);
     ink.stroke(venus, c.gold, 2.6);
     for (int i = 0; i < 5; ++i) {
         const qreal x = 18 + i * 16;
-        QPainterPath stalk;
-        stalk.moveTo(x, 134);
-        stalk.lineTo(x + 2, 104);
-        ink.stroke(stalk, 1.4);
+        ink.stroke(Line({x, 134}, {x + 2, 104}), 1.4);
         for (int k = 0; k < 4; ++k) {
             ink.shape(Leaf({x + 2 - k * 0.4, 106.0 + k * 5}, 6, 1.8, -60), c.gold, 0.7);
             ink.shape(Leaf({x + 2 - k * 0.4, 106.0 + k * 5}, 6, 1.8, -120), c.gold, 0.7);
@@ -131,18 +118,10 @@ void Emperor(const Ink &ink)
     ink.shape(Crown(QRectF(30, 14, 40, 24), 5), c.gold);
     ink.shape(Rect(30, 36, 40, 6), c.red, 1.4);
     ink.shape(Circle({18, 84}, 8), c.gold);
-    QPainterPath cross;
-    cross.moveTo(18, 76);
-    cross.lineTo(18, 66);
-    cross.moveTo(14, 70);
-    cross.lineTo(22, 70);
-    ink.stroke(cross, 2.2);
+    ink.stroke(Cross({18, 76}, {18, 66}, 70, 4), 2.2);
     QPainterPath ankh;
     ankh.addEllipse(QPointF(84, 56), 5, 7);
-    ankh.moveTo(84, 63);
-    ankh.lineTo(84, 120);
-    ankh.moveTo(76, 68);
-    ankh.lineTo(92, 68);
+    ankh.addPath(Cross({84, 63}, {84, 120}, 68, 8));
     ink.stroke(ankh, 5.0);
     ink.stroke(ankh, c.gold, 2.6);
 }
@@ -158,19 +137,12 @@ void Hierophant(const Ink &ink)
     tiara.closeSubpath();
     ink.shape(tiara, c.gold);
     for (const qreal y : {40.0, 54.0, 68.0}) {
-        QPainterPath band;
         const qreal half = 10 + (y - 30) * 0.3;
-        band.moveTo(50 - half, y);
-        band.lineTo(50 + half, y);
+        const QPainterPath band = Line({50 - half, y}, {50 + half, y});
         ink.stroke(band, 3.0);
         ink.stroke(band, c.red, 1.4);
     }
-    QPainterPath cross;
-    cross.moveTo(50, 22);
-    cross.lineTo(50, 8);
-    cross.moveTo(45, 13);
-    cross.lineTo(55, 13);
-    ink.stroke(cross, 2.4);
+    ink.stroke(Cross({50, 22}, {50, 8}, 13, 5), 2.4);
     Key(ink, {34, 92}, 40, -35, c.gold);
     Key(ink, {66, 92}, 40, 35, c.light);
 }
@@ -253,9 +225,7 @@ void Hermit(const Ink &ink)
 {
     const Palette &c = ink.c;
     // A hooded old man: staff in one hand, the lantern held up in the other.
-    QPainterPath staff;
-    staff.moveTo(22, 30);
-    staff.lineTo(22, 136);
+    const QPainterPath staff = Line({22, 30}, {22, 136});
     ink.stroke(staff, 5.0);
     ink.stroke(staff, c.wood, 3.0);
     QPainterPath cloak;
@@ -281,9 +251,7 @@ void Hermit(const Ink &ink)
     hood.cubicTo(58, 48, 54, 40, 48, 40);
     hood.cubicTo(42, 42, 40, 50, 38, 60);
     ink.shape(hood, c.grey.darker(115), 1.3);
-    QPainterPath arm;
-    arm.moveTo(62, 68);
-    arm.lineTo(74, 46);
+    const QPainterPath arm = Line({62, 68}, {74, 46});
     ink.stroke(arm, 6.0);
     ink.stroke(arm, c.grey, 4.0);
     Lantern(ink, {76, 20}, 30);

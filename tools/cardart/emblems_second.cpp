@@ -9,21 +9,6 @@ namespace cardart::emblems {
 
 namespace {
 
-QPainterPath Rect(qreal x, qreal y, qreal w, qreal h)
-{
-    QPainterPath path;
-    path.addRect(QRectF(x, y, w, h));
-    return path;
-}
-
-QPainterPath Line(QPointF a, QPointF b)
-{
-    QPainterPath path;
-    path.moveTo(a);
-    path.lineTo(b);
-    return path;
-}
-
 // A thick coloured stroke with the deck's outline around it.
 void Limb(const Ink &ink, const QPainterPath &path, const QColor &color, qreal width)
 {
@@ -163,10 +148,7 @@ void Tower(const Ink &ink)
     const Palette &c = ink.c;
     ink.shape(Rect(34, 44, 32, 92), c.grey);
     for (int row = 0; row < 6; ++row) {
-        QPainterPath joints;
-        joints.moveTo(34, 58 + row * 13.0);
-        joints.lineTo(66, 58 + row * 13.0);
-        ink.stroke(joints, 0.8);
+        ink.stroke(Line({34, 58 + row * 13.0}, {66, 58 + row * 13.0}), 0.8);
     }
     for (const QPointF w : {QPointF(44, 70), QPointF(56, 88), QPointF(44, 106)}) {
         ink.shape(Rect(w.x() - 3, w.y() - 5, 6, 10), c.dark, 1.0);
@@ -259,10 +241,7 @@ void Sun(const Ink &ink)
     // Sunflowers over a garden wall.
     ink.shape(Rect(0, 112, 100, 28), c.grey.lighter(110));
     for (int i = 0; i < 4; ++i) {
-        QPainterPath bricks;
-        bricks.moveTo(0, 119 + i * 7.0);
-        bricks.lineTo(100, 119 + i * 7.0);
-        ink.stroke(bricks, 0.7);
+        ink.stroke(Line({0, 119 + i * 7.0}, {100, 119 + i * 7.0}), 0.7);
     }
     for (const qreal x : {18.0, 50.0, 82.0}) {
         ink.stroke(Line({x, 112}, {x, 98}), c.green.darker(120), 2.0);
