@@ -3,6 +3,7 @@
 
 MORVELIN_PACKAGES=(
     cmake g++ pkg-config            # build
+    clang-format                    # the formatting check of scripts/test
     qt6-base-dev                    # Qt 6 Core, Gui, Widgets, Test
     qt6-translations-l10n           # Dutch texts of Qt's own dialog buttons
     libturbojpeg0-dev               # decoding the card pictures

@@ -19,13 +19,20 @@ inline constexpr DeckId kThierens = 2;
 inline constexpr int kDeckCount = 3;
 inline constexpr int kCardsPerDeck = 78;
 
-constexpr bool IsValidDeck(DeckId deck) { return deck >= 0 && deck < kDeckCount; }
-constexpr bool IsValidCard(CardNo card) { return card >= 1 && card <= kCardsPerDeck; }
+constexpr bool IsValidDeck(DeckId deck)
+{
+    return deck >= 0 && deck < kDeckCount;
+}
+constexpr bool IsValidCard(CardNo card)
+{
+    return card >= 1 && card <= kCardsPerDeck;
+}
 
 // The common (Rider Waite) name of a card, the key that carries a card between decks.
 QString CardName(DeckId deck, CardNo card);
 
-// 0..22: a major arcanum its own number (the Fool 22), a pip its rank, a court card 0; card 0 gives 0.
+// 0..22: a major arcanum its own number (the Fool 22), a pip its rank, a court card 0; card 0 gives
+// 0.
 int ListValue(DeckId deck, CardNo card);
 
 // The card whose common name in this deck equals name exactly, or 0 when there is none.
@@ -34,8 +41,14 @@ CardNo FindCardByName(DeckId deck, QStringView name);
 // "01) De Magiër" .. "78) Munten Tien" in the deck's own order and titles; built once, kept.
 const QStringList &NumberedCardList(DeckId deck);
 
-constexpr int DeckPictureOffset(DeckId deck) { return deck * kCardsPerDeck; }
+constexpr int DeckPictureOffset(DeckId deck)
+{
+    return deck * kCardsPerDeck;
+}
 // 1..234: the number of the card's embedded picture.
-constexpr int PictureId(DeckId deck, CardNo card) { return DeckPictureOffset(deck) + card; }
+constexpr int PictureId(DeckId deck, CardNo card)
+{
+    return DeckPictureOffset(deck) + card;
+}
 
 } // namespace morvelin

@@ -47,11 +47,12 @@ std::optional<QImage> Decode(tjhandle decompressor, QByteArrayView jpeg)
     QImage picture(width, height, QImage::Format_RGB32);
     if (picture.isNull())
         return std::nullopt;
-    constexpr int kScreenPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX
-                                                                                      : TJPF_XRGB;
+    constexpr int kScreenPixelFormat =
+        QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJPF_BGRX : TJPF_XRGB;
     // Any complaint, a warning about a truncated stream included, means the picture is not whole.
     if (tjDecompress2(decompressor, data, size, picture.bits(), width, int(picture.bytesPerLine()),
-                      height, kScreenPixelFormat, TJFLAG_ACCURATEDCT) != 0)
+                      height, kScreenPixelFormat, TJFLAG_ACCURATEDCT)
+        != 0)
         return std::nullopt;
     return picture;
 }

@@ -5,6 +5,9 @@
 
 namespace morvelin::tables {
 
+// The tables keep one entry per line, as they were generated.
+// clang-format off
+
 // Index [deck][cardNo]; entry 0 stands for "no card".
 const QStringView kCardNames[kDeckCount][kCardsPerDeck + 1] = {
     {u"",
@@ -955,5 +958,7 @@ const QStringView kAnalysisCardLabels[kCardsPerDeck + 1] = {
 const QStringView kSummaryGroupWords[kSummaryGroupCount + 1] = {
     u"", u"Aas", u" 02", u" 03", u" 04", u" 05", u" 06", u" 07", u" 08", u" 09", u" 10", u") ", u"Heer", u"Vrouw", u"Ridder", u"Page", u"Bekers", u"Munten", u"Zwaard", u"Staven",
 };
+
+// clang-format on
 
 } // namespace morvelin::tables

@@ -42,7 +42,10 @@ CardNo OldMagicCard(const SpreadCards &cards, bool triangle);
 // The value total T (0..220) over the counted slots, not wrapped.
 int ValueTotal(const SpreadValues &values, bool triangle);
 // The new count: the wrapped value total.
-constexpr CardNo NewMagicCard(int valueTotal) { return WrapCardNo(valueTotal); }
+constexpr CardNo NewMagicCard(int valueTotal)
+{
+    return WrapCardNo(valueTotal);
+}
 // "22", "73 = 10", "108 = 9": the total, and above 22 the sum of its digits, taken once.
 QString QuintessenceText(int valueTotal);
 

@@ -27,13 +27,15 @@ void MessageDialogs::message(const QString &text)
 bool MessageDialogs::listWarning(const QString &text)
 {
     return Ask(QMessageBox::Warning, QStringLiteral("Lijst"), text,
-               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+               QMessageBox::Ok | QMessageBox::Cancel)
+           == QMessageBox::Ok;
 }
 
 bool MessageDialogs::confirm(const QString &text)
 {
     return Ask(QMessageBox::Question, QApplication::applicationName(), text,
-               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+               QMessageBox::Ok | QMessageBox::Cancel)
+           == QMessageBox::Ok;
 }
 
 std::optional<QString> MessageDialogs::textInput(const QString &caption, const QString &prompt,

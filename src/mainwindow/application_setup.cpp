@@ -17,12 +17,9 @@ void InstallFontSubstitutions()
         const char *face;
         const char *standIn;
     } substitutions[] = {
-        {"Tahoma", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Segoe UI", "Liberation Sans"},
-        {"Segoe Script", "DejaVu Serif"},
-        {"Times New Roman", "Liberation Serif"},
+        {"Tahoma", "Liberation Sans"},        {"Arial", "Liberation Sans"},
+        {"MS Sans Serif", "Liberation Sans"}, {"Segoe UI", "Liberation Sans"},
+        {"Segoe Script", "DejaVu Serif"},     {"Times New Roman", "Liberation Serif"},
     };
     for (const auto &substitution : substitutions)
         QFont::insertSubstitution(QLatin1String(substitution.face),

@@ -13,26 +13,25 @@ struct Side {
     const QString &operator[](int slot) const { return of[slot - 1]; }
 };
 
+// Each block is filled in one pass, so a text holding "%1" is never filled in again.
 QString TenCardBlock(const Side &t)
 {
-    return QStringLiteral(" ") + t[1] + QStringLiteral(" + ") + t[2] + QStringLiteral(" + ") + t[3] + QStringLiteral(" = ") + t[4] + CR
-         + QStringLiteral(" ") + t[5] + QStringLiteral(" - ") + t[6] + QStringLiteral(" - ") + t[7] + CR
-         + QStringLiteral(" ") + t[8] + QStringLiteral(" - ") + t[9] + QStringLiteral(" - ") + t[10] + CR
-         + QStringLiteral(" MagicCard: ") + t.magic + CR + CR;
+    return QStringLiteral(" %1 + %2 + %3 = %4\r").arg(t[1], t[2], t[3], t[4])
+           + QStringLiteral(" %1 - %2 - %3\r").arg(t[5], t[6], t[7])
+           + QStringLiteral(" %1 - %2 - %3\r").arg(t[8], t[9], t[10])
+           + QStringLiteral(" MagicCard: %1\r\r").arg(t.magic);
 }
 
 QString FourCardLine(const Side &t)
 {
-    return QStringLiteral(" ") + t[1] + QStringLiteral(" + ") + t[2] + QStringLiteral(" + ") + t[3] + QStringLiteral(" = ") + t[4] + QStringLiteral(" / mc: ")
-         + t.magic + CR;
+    return QStringLiteral(" %1 + %2 + %3 = %4 / mc: %5\r").arg(t[1], t[2], t[3], t[4], t.magic);
 }
 
 QString SixCardBlock(const Side &t)
 {
-    return QStringLiteral(" ") + t[1] + QStringLiteral(" + ") + t[2] + QStringLiteral(" + ") + t[3] + CR
-         + QStringLiteral(" ") + t[5] + QStringLiteral(" - ") + t[6] + CR
-         + QStringLiteral(" ") + t[8] + CR
-         + QStringLiteral(" MagicCard: ") + t.magic + CR + CR;
+    return QStringLiteral(" %1 + %2 + %3\r").arg(t[1], t[2], t[3])
+           + QStringLiteral(" %1 - %2\r").arg(t[5], t[6]) + QStringLiteral(" %1\r").arg(t[8])
+           + QStringLiteral(" MagicCard: %1\r\r").arg(t.magic);
 }
 
 QString DeckHeading(DeckId deck)

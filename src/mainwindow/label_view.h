@@ -28,6 +28,9 @@ LabelView ComposeLabelView(LabelMode mode, DeckId deck, bool triangle,
                            const std::array<SlotTexts, kMagicCardSlot> &texts);
 
 // The mode the "O" button steps to: 0, 1, 2, 3 and round again.
-constexpr int NextLabelCycle(int cycle) { return (cycle + 1) % kLabelModeCount; }
+constexpr int NextLabelCycle(int cycle)
+{
+    return (cycle + 1) % kLabelModeCount;
+}
 
 } // namespace morvelin

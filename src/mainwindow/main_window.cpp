@@ -33,8 +33,7 @@ void SetVisible(std::initializer_list<QWidget *> widgets, bool visible)
 
 } // namespace
 
-TForm1::TForm1(const Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+TForm1::TForm1(const Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     createControls();
     FormCreate();

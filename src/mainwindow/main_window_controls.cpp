@@ -33,8 +33,8 @@ struct SlotPlace {
 };
 // The pyramid of four, three, two and one cards; each lower card stands between its two sources.
 constexpr SlotPlace kSlotPlaces[kSlotCount] = {
-    {{8, 37}, {8, 185}},     {{121, 37}, {121, 185}}, {{235, 37}, {235, 185}},
-    {{381, 37}, {381, 185}}, {{62, 202}, {62, 350}},  {{176, 202}, {176, 349}},
+    {{8, 37}, {8, 185}},      {{121, 37}, {121, 185}},  {{235, 37}, {235, 185}},
+    {{381, 37}, {381, 185}},  {{62, 202}, {62, 350}},   {{176, 202}, {176, 349}},
     {{289, 202}, {289, 350}}, {{121, 367}, {121, 515}}, {{235, 367}, {235, 515}},
     {{176, 533}, {287, 660}},
 };
@@ -135,8 +135,9 @@ void TForm1::createCardSlots()
 
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const SlotPlace &place = kSlotPlaces[slot - 1];
-        auto *image = Place(new PictureBox(m_canvas), qPrintable(QStringLiteral("Image%1").arg(slot)),
-                            QRect(place.image, kImageSize));
+        auto *image =
+            Place(new PictureBox(m_canvas), qPrintable(QStringLiteral("Image%1").arg(slot)),
+                  QRect(place.image, kImageSize));
         m_images[slot - 1] = image;
 
         auto *label = Place(new QLabel(m_canvas), qPrintable(QStringLiteral("Label%1").arg(slot)),
@@ -193,14 +194,15 @@ void TForm1::createLowerControls()
     btRndTrefwoord->setDefault(true);
     connect(btRndTrefwoord, &QPushButton::clicked, this, &TForm1::btRndTrefwoordClick);
 
-    btOpenen = MakeButton(m_canvas, "btOpenen", QRect(18, 515, 75, 24),
-                          QStringLiteral("&Open Lijst"),
-                          QStringLiteral("Open de Historylijst voor Keuzelegging, Bewerken of Analyse"));
+    btOpenen =
+        MakeButton(m_canvas, "btOpenen", QRect(18, 515, 75, 24), QStringLiteral("&Open Lijst"),
+                   QStringLiteral("Open de Historylijst voor Keuzelegging, Bewerken of Analyse"));
     btBewaren = MakeButton(m_canvas, "btBewaren", QRect(18, 545, 75, 24),
                            QStringLiteral("&Bewaren"), QStringLiteral("Bewaar deze Legging"));
 
     lbNieuwMc = MakeCountLabel(m_canvas, "lbNieuwMc", QPoint(18, 578), QStringLiteral("Nieuw MC:"));
-    lbQuint = MakeCountLabel(m_canvas, "lbQuint", QPoint(18, 598), QStringLiteral("Quintessence: "));
+    lbQuint =
+        MakeCountLabel(m_canvas, "lbQuint", QPoint(18, 598), QStringLiteral("Quintessence: "));
     lbOudMc = MakeCountLabel(m_canvas, "lbOudMc", QPoint(18, 620), QStringLiteral("Oud MC: "));
 
     bt10X = MakeButton(m_canvas, "bt10X", QRect(360, 602, 112, 24), QStringLiteral("Kopieer Tekst"),
@@ -259,11 +261,20 @@ void TForm1::createRadioGroup()
 
 void TForm1::setTabOrderAndFocus()
 {
-    QWidget *const order[] = {m_cardChoosers[0], m_cardChoosers[1], m_cardChoosers[2], ComboBox4,
-                              btOpenen, btBewaren, btRndTrefwoord,
-                              m_labelModes->button(0), m_labelModes->button(1),
-                              m_labelModes->button(2), m_labelModes->button(3),
-                              btBigImg, cbDriehoek, btPenta};
+    QWidget *const order[] = {m_cardChoosers[0],
+                              m_cardChoosers[1],
+                              m_cardChoosers[2],
+                              ComboBox4,
+                              btOpenen,
+                              btBewaren,
+                              btRndTrefwoord,
+                              m_labelModes->button(0),
+                              m_labelModes->button(1),
+                              m_labelModes->button(2),
+                              m_labelModes->button(3),
+                              btBigImg,
+                              cbDriehoek,
+                              btPenta};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -41,7 +41,8 @@ void TForm1::setLabelColour(const QColor &colour)
 void TForm1::ApplyLabelMode()
 {
     setLabelColour(Qt::black);
-    const LabelView view = ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
+    const LabelView view =
+        ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         m_labels[slot - 1]->setText(view.captions[slot - 1]);
         m_images[slot - 1]->setToolTip(view.hints[slot - 1]);
@@ -144,10 +145,9 @@ void TForm1::btBigImgClick()
 void TForm1::CopySpreadPicture()
 {
     // The picture shows the cards and their labels only; the controls step aside for it.
-    QWidget *const controls[] = {Shape1,    Shape2,         btPlus,      btOpenen, btBewaren,
-                                 btHelp,    cbDriehoek,     btMagic,     lbQuint,  btRnd,
-                                 btRndTrefwoord, RadioGroup1, bt10X,     btBigImg, lbNieuwMc,
-                                 lbOudMc};
+    QWidget *const controls[] = {
+        Shape1,  Shape2, btPlus,         btOpenen,    btBewaren, btHelp,   cbDriehoek, btMagic,
+        lbQuint, btRnd,  btRndTrefwoord, RadioGroup1, bt10X,     btBigImg, lbNieuwMc,  lbOudMc};
     bool wasShown[std::size(controls)];
     for (std::size_t i = 0; i < std::size(controls); ++i) {
         wasShown[i] = !controls[i]->isHidden();

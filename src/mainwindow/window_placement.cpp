@@ -11,8 +11,8 @@ MainWindowPlacement PlaceMainWindow(QSize screen)
         std::clamp(screen.height() - kDesignFrameHeight, kCompactClientHeight, kFullClientHeight)};
     if (screen.height() >= kSmallScreenHeight) {
         // Integer division truncating toward zero: a 708-pixel screen gives top -9.
-        placement.topLeft = QPoint((screen.width() - kMaxOuterWidth) / 2,
-                                   (screen.height() - kMaxOuterHeight) / 2);
+        placement.topLeft =
+            QPoint((screen.width() - kMaxOuterWidth) / 2, (screen.height() - kMaxOuterHeight) / 2);
     }
     return placement;
 }

@@ -19,9 +19,9 @@ inline constexpr int kDesignFrameHeight = kMaxOuterHeight - kFullClientHeight;
 inline constexpr int kSmallScreenHeight = 708;
 
 struct MainWindowPlacement {
-    QPoint topLeft;               // of the window's frame
-    bool scrollBarsInFullLayout;  // the full layout does not fit the screen
-    int fullClientHeight;         // as much of the full layout as the screen holds
+    QPoint topLeft;              // of the window's frame
+    bool scrollBarsInFullLayout; // the full layout does not fit the screen
+    int fullClientHeight;        // as much of the full layout as the screen holds
 };
 
 MainWindowPlacement PlaceMainWindow(QSize screen);

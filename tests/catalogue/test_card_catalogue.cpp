@@ -7,7 +7,7 @@ using namespace morvelin;
 namespace {
 
 const QStringList kSuits = {"Staven", "Bekers", "Zwaard", "Munten"};
-const QStringList kPipRanks = {"Aas", "Twee", "Drie", "Vier", "Vijf",
+const QStringList kPipRanks = {"Aas", "Twee",  "Drie", "Vier",  "Vijf",
                                "Zes", "Zeven", "Acht", "Negen", "Tien"};
 const QStringList kCourtRanks = {"Heer", "Vrouw", "Ridder", "Page"};
 
@@ -95,15 +95,17 @@ private slots:
         for (DeckId deck = 0; deck < kDeckCount; ++deck) {
             for (CardNo card = 1; card <= kCardsPerDeck; ++card) {
                 const QString name = CardName(deck, card);
-                QVERIFY2(ListValue(deck, card) == ValueByRule(name, card),
-                         qPrintable(QStringLiteral("deck %1 card %2 %3").arg(deck).arg(card).arg(name)));
+                QVERIFY2(
+                    ListValue(deck, card) == ValueByRule(name, card),
+                    qPrintable(QStringLiteral("deck %1 card %2 %3").arg(deck).arg(card).arg(name)));
             }
         }
     }
 
     void deckOrders()
     {
-        // Rider Waite minors: suits Staven, Bekers, Zwaard, Munten from 23, each Heer .. Page, Aas .. Tien.
+        // Rider Waite minors: suits Staven, Bekers, Zwaard, Munten from 23, each Heer .. Page, Aas
+        // .. Tien.
         QCOMPARE(CardName(0, 27), "Staven Aas");
         QCOMPARE(CardName(0, 51), "Zwaard Heer");
         // Etteilla: suits from 22, pips counting down to the ace.
@@ -121,14 +123,31 @@ private slots:
     {
         const QMap<QString, QString> ownTitles[kDeckCount] = {
             {},
-            {{"01", "Chaos"}, {"02", "Het Licht"}, {"03", "De Planten"}, {"04", "De Hemel"},
-             {"05", "Mens+Dieren"}, {"06", "De Sterren"}, {"07", "Vogels+Vissen"}, {"08", "Rust"},
-             {"09", "Rechtspraak"}, {"11", "Machthebber"}, {"12", "Voorzichtigheid"},
-             {"13", "Hogepriester"}, {"15", "Valse Waarzegger"}, {"16", "Laatste oordeel"},
-             {"18", "De Monnik"}, {"19", "Verwoeste Tempel"}, {"20", "Rad v. Fortuin"},
+            {{"01", "Chaos"},
+             {"02", "Het Licht"},
+             {"03", "De Planten"},
+             {"04", "De Hemel"},
+             {"05", "Mens+Dieren"},
+             {"06", "De Sterren"},
+             {"07", "Vogels+Vissen"},
+             {"08", "Rust"},
+             {"09", "Rechtspraak"},
+             {"11", "Machthebber"},
+             {"12", "Voorzichtigheid"},
+             {"13", "Hogepriester"},
+             {"15", "Valse Waarzegger"},
+             {"16", "Laatste oordeel"},
+             {"18", "De Monnik"},
+             {"19", "Verwoeste Tempel"},
+             {"20", "Rad v. Fortuin"},
              {"21", "De Dwingeland"}},
-            {{"02", "Hoge Priesteres"}, {"04", "De Keizer"}, {"05", "De Hierophant"},
-             {"06", "De Liefde"}, {"07", "De Wagen"}, {"09", "De Pelgrim"}, {"18", "Matiging"}},
+            {{"02", "Hoge Priesteres"},
+             {"04", "De Keizer"},
+             {"05", "De Hierophant"},
+             {"06", "De Liefde"},
+             {"07", "De Wagen"},
+             {"09", "De Pelgrim"},
+             {"18", "Matiging"}},
         };
         for (DeckId deck = 0; deck < kDeckCount; ++deck) {
             const QStringList &items = NumberedCardList(deck);

@@ -54,7 +54,8 @@ void TestCardPicture::everyPictureDecodesAtItsDeckSize()
         const QByteArray jpeg = ResourceBytes(CardPictureResource(id));
         QVERIFY2(!jpeg.isEmpty(), qPrintable(CardPictureResource(id)));
         // Baseline: a start-of-frame 0 marker and no progressive one.
-        QVERIFY2(jpeg.contains("\xFF\xC0") && !jpeg.contains("\xFF\xC2"), qPrintable(QString::number(id)));
+        QVERIFY2(jpeg.contains("\xFF\xC0") && !jpeg.contains("\xFF\xC2"),
+                 qPrintable(QString::number(id)));
         QVERIFY2(jpeg.size() >= 9 * 1024 && jpeg.size() <= 42 * 1024,
                  qPrintable(QStringLiteral("%1: %2 bytes").arg(id).arg(jpeg.size())));
         const auto picture = LoadPictureById(id);

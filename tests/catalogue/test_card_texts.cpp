@@ -24,18 +24,23 @@ private slots:
         QTest::addColumn<QString>("rwsAstro");
         QTest::addColumn<QString>("thierensAstro");
         QTest::addRow("1") << 1 << QStringList{"Leiding", "Vragensteller", "Persoonlijkheid"}
-                           << "Mercury" << "Ram";
-        QTest::addRow("6") << 6 << QStringList{"Keuzes", "Nacht/Dag", "Werk"} << "Gemini" << "Maagd";
+                           << "Mercury"
+                           << "Ram";
+        QTest::addRow("6") << 6 << QStringList{"Keuzes", "Nacht/Dag", "Werk"} << "Gemini"
+                           << "Maagd";
         QTest::addRow("8") << 8 << QStringList{"Verantwoording", "Vragenstelster", "Seksualiteit"}
-                           << "Leo" << "Schorp.";
+                           << "Leo"
+                           << "Schorp.";
         QTest::addRow("32") << 32 << QStringList{"Dienstbaar", "Gezelschap", "Verantwoordelijkh."}
-                            << "Jup in Leo" << "Hs 10 Steenbok";
+                            << "Jup in Leo"
+                            << "Hs 10 Steenbok";
         QTest::addRow("55") << 55 << QStringList{"Ideeën", "Argwaan", "Vrijmaken"} << "Air"
                             << "Hs 01 Ram";
         QTest::addRow("73") << 73 << QStringList{"Zorgen", "Minnaar(es)", "Veroordeling"}
-                            << "Mer in Tau" << "Hs 09 Boogsch.";
-        QTest::addRow("78") << 78 << QStringList{"Geluk", "De Dwaas", "Indiscretie"}
-                            << "Mer in Vir" << "Hs 04 Kreeft";
+                            << "Mer in Tau"
+                            << "Hs 09 Boogsch.";
+        QTest::addRow("78") << 78 << QStringList{"Geluk", "De Dwaas", "Indiscretie"} << "Mer in Vir"
+                            << "Hs 04 Kreeft";
     }
     void rowsByNumber()
     {
@@ -101,8 +106,8 @@ private slots:
                 repeats.insert(it.key(), it.value());
         }
         const QMap<QString, QList<int>> expected = {
-            {"Communicatie", {1, 29}}, {"Carrière", {7, 32}},  {"Instorting", {16, 64}},
-            {"Perfectie", {21, 69}},   {"Vertrek", {25, 48}},  {"Rivaliteit", {25, 31}},
+            {"Communicatie", {1, 29}}, {"Carrière", {7, 32}}, {"Instorting", {16, 64}},
+            {"Perfectie", {21, 69}},   {"Vertrek", {25, 48}}, {"Rivaliteit", {25, 31}},
             {"Alertheid", {29, 54}},
         };
         QCOMPARE(repeats, expected);
@@ -129,16 +134,18 @@ private slots:
     void analysisRows()
     {
         const QStringList majors = {
-            "De Magiër", "Hogepriesteres", "De Keizerin", "De Heerser", "De Hogepriester",
-            "De Geliefden", "De Zegewagen", "Gerechtigheid", "De Kluizenaar", "Rad v Fortuin",
-            "De Kracht", "De Gehangene", "De Dood", "Gematigdheid", "De Duivel", "De Toren",
-            "De Ster", "De Maan", "De Zon", "Het Oordeel", "De Wereld"};
-        const QStringList ranks = {"Heer", "Vrouw", "Ridder", "Page", "Aas",   "Twee", "Drie",
+            "De Magiër",    "Hogepriesteres", "De Keizerin",   "De Heerser",    "De Hogepriester",
+            "De Geliefden", "De Zegewagen",   "Gerechtigheid", "De Kluizenaar", "Rad v Fortuin",
+            "De Kracht",    "De Gehangene",   "De Dood",       "Gematigdheid",  "De Duivel",
+            "De Toren",     "De Ster",        "De Maan",       "De Zon",        "Het Oordeel",
+            "De Wereld"};
+        const QStringList ranks = {"Heer", "Vrouw", "Ridder", "Page",  "Aas",  "Twee",  "Drie",
                                    "Vier", "Vijf",  "Zes",    "Zeven", "Acht", "Negen", "Tien"};
         for (int row = 1; row <= 21; ++row) {
             QCOMPARE(AnalysisCardNames(row), majors[row - 1]);
-            QCOMPARE(AnalysisCardLabels(row),
-                     QStringLiteral("%1) %2").arg(row, 2, 10, QLatin1Char('0')).arg(majors[row - 1]));
+            QCOMPARE(
+                AnalysisCardLabels(row),
+                QStringLiteral("%1) %2").arg(row, 2, 10, QLatin1Char('0')).arg(majors[row - 1]));
         }
         QCOMPARE(AnalysisCardNames(22), "De Dwaas");
         QCOMPARE(AnalysisCardLabels(22), "00) De Dwaas");
@@ -153,7 +160,8 @@ private slots:
                 else if (rank == 4)
                     label = suit + QStringLiteral(" 01 Aas");
                 else
-                    label = QStringLiteral("%1 %2").arg(suit).arg(rank - 3, 2, 10, QLatin1Char('0'));
+                    label =
+                        QStringLiteral("%1 %2").arg(suit).arg(rank - 3, 2, 10, QLatin1Char('0'));
                 QCOMPARE(AnalysisCardLabels(row), label);
             }
         }

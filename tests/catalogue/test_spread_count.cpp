@@ -91,23 +91,24 @@ private slots:
 
         QTest::addRow("first three majors")
             << 0 << QList<int>{1, 2, 3} << false << QList<int>{6, 3, 5, 9, 8, 14, 22} << 73
-            << "Oud MC: Munten Vijf" << 73 << "Quintessence: 73 = 10" << "Nieuw MC: Munten Vijf"
-            << 73;
+            << "Oud MC: Munten Vijf" << 73 << "Quintessence: 73 = 10"
+            << "Nieuw MC: Munten Vijf" << 73;
         QTest::addRow("first three majors, triangle")
             << 0 << QList<int>{1, 2, 3} << true << QList<int>{6, 3, 5, 9, 8, 14, 22} << 22
-            << "Oud MC: De Dwaas" << 22 << "Quintessence: 22" << "Nieuw MC: De Dwaas" << 22;
+            << "Oud MC: De Dwaas" << 22 << "Quintessence: 22"
+            << "Nieuw MC: De Dwaas" << 22;
         QTest::addRow("wrapped sums")
-            << 0 << QList<int>{22, 50, 78} << false << QList<int>{72, 72, 50, 72, 44, 44, 10}
-            << 514 << "Oud MC: Bekers Zes" << 82 << "Quintessence: 82 = 10"
+            << 0 << QList<int>{22, 50, 78} << false << QList<int>{72, 72, 50, 72, 44, 44, 10} << 514
+            << "Oud MC: Bekers Zes" << 82 << "Quintessence: 82 = 10"
             << "Nieuw MC: De Heerser" << 4;
         QTest::addRow("three-digit total")
-            << 0 << QList<int>{1, 10, 78} << false << QList<int>{11, 11, 10, 11, 21, 21, 42}
-            << 216 << "Oud MC: Zwaard Zes" << 108 << "Quintessence: 108 = 9"
+            << 0 << QList<int>{1, 10, 78} << false << QList<int>{11, 11, 10, 11, 21, 21, 42} << 216
+            << "Oud MC: Zwaard Zes" << 108 << "Quintessence: 108 = 9"
             << "Nieuw MC: Staven Vier" << 30;
         QTest::addRow("court cards only")
-            << 0 << QList<int>{39, 26, 39} << false << QList<int>{26, 65, 65, 65, 52, 52, 26}
-            << 455 << "Oud MC: Munten Heer" << 0 << "Quintessence: 0" << "Nieuw MC: Munten Tien"
-            << 78;
+            << 0 << QList<int>{39, 26, 39} << false << QList<int>{26, 65, 65, 65, 52, 52, 26} << 455
+            << "Oud MC: Munten Heer" << 0 << "Quintessence: 0"
+            << "Nieuw MC: Munten Tien" << 78;
         QTest::addRow("Etteilla takes the old count")
             << 1 << QList<int>{1, 2, 3} << false << QList<int>{6, 3, 5, 9, 8, 14, 22} << 73
             << "Oud MC: Munten Vijf" << 51 << "Quintessence: 51 = 6" << QString() << 73;

@@ -38,9 +38,15 @@ struct MainWindowFixture {
             qFatal("no control named %s", name);
         return control;
     }
-    QLabel *label(int slot) const { return find<QLabel>(qPrintable(QStringLiteral("Label%1").arg(slot))); }
+    QLabel *label(int slot) const
+    {
+        return find<QLabel>(qPrintable(QStringLiteral("Label%1").arg(slot)));
+    }
     QWidget *image(int slot) const { return find(qPrintable(QStringLiteral("Image%1").arg(slot))); }
-    CardChooser *chooser(int k) const { return find<CardChooser>(qPrintable(QStringLiteral("ComboBox%1").arg(k))); }
+    CardChooser *chooser(int k) const
+    {
+        return find<CardChooser>(qPrintable(QStringLiteral("ComboBox%1").arg(k)));
+    }
     void click(const char *name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
 
     // Types into a chooser as a user does, after selecting its whole text.

@@ -80,7 +80,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
             visited << QApplication::focusWidget();
         }
-        QCOMPARE(visited, (QList<QWidget *>{f.chooser(2), f.chooser(3), f.chooser(4), f.chooser(1)}));
+        QCOMPARE(visited,
+                 (QList<QWidget *>{f.chooser(2), f.chooser(3), f.chooser(4), f.chooser(1)}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(QApplication::focusWidget(), f.chooser(4));
     }
@@ -126,9 +127,9 @@ private slots:
     {
         MainWindowFixture f;
         QVERIFY(f.open());
-        const QStringList expected = {"ComboBox2", "ComboBox3", "ComboBox4", "btOpenen",
-                                      "btBewaren", "btRndTrefwoord", "RadioGroup1Item1",
-                                      "btBigImg", "cbDriehoek", "btPenta"};
+        const QStringList expected = {
+            "ComboBox2",      "ComboBox3",        "ComboBox4", "btOpenen",   "btBewaren",
+            "btRndTrefwoord", "RadioGroup1Item1", "btBigImg",  "cbDriehoek", "btPenta"};
         f.click("btPlus");
         f.chooser(1)->setFocus();
         QStringList visited;
@@ -169,9 +170,15 @@ private slots:
     void helpText()
     {
         const QStringList lines = HelpText().split(QLatin1Char('\n'));
-        const QStringList headings = {"Kies een kaart:", "Pentagram:", "Bewaren:",
-                                      "Bewaren / Openen vd Herziene Versie:", "Sneltoetsen:",
-                                      "Telling:", "Info gebruikte waarden:", "Bronnen:", "History:"};
+        const QStringList headings = {"Kies een kaart:",
+                                      "Pentagram:",
+                                      "Bewaren:",
+                                      "Bewaren / Openen vd Herziene Versie:",
+                                      "Sneltoetsen:",
+                                      "Telling:",
+                                      "Info gebruikte waarden:",
+                                      "Bronnen:",
+                                      "History:"};
         qsizetype at = 0;
         for (const QString &heading : headings) {
             const qsizetype found = lines.indexOf(heading, at);
@@ -190,14 +197,14 @@ private slots:
         QCOMPARE(lines[counting + 1], "  De 4e Kaart = Totaal van eerste drie kaarten (-78)");
         QCOMPARE(lines[counting + 8],
                  "   bv.: 88 wordt 8+8 = 16. Alleen het totaal + optelling wordt vermeld.");
-        for (const char *line : {"  begin met een 0 voor kaartnummers 1 t/m 9",
-                                 "  Er zijn 8 unieke trefwoorden per kaart die dus ook niet bij",
-                                 "  andere kaarten voorkomen.",
-                                 "  Bewaren: Sneltoets CTRL / Openen: Sneltoets SHIFT.",
-                                 "  Heb je nog een oude lijst?",
-                                 "  Dan worden alle codes hoger dan [2] geopend in het RWS deck.",
-                                 "  Goddelijke Driehoek: Vuur > Water > Lucht > Aarde +  H-V-R-P > 1-10",
-                                 "  Pentagram: Naar eigen inzicht."})
+        for (const char *line :
+             {"  begin met een 0 voor kaartnummers 1 t/m 9",
+              "  Er zijn 8 unieke trefwoorden per kaart die dus ook niet bij",
+              "  andere kaarten voorkomen.", "  Bewaren: Sneltoets CTRL / Openen: Sneltoets SHIFT.",
+              "  Heb je nog een oude lijst?",
+              "  Dan worden alle codes hoger dan [2] geopend in het RWS deck.",
+              "  Goddelijke Driehoek: Vuur > Water > Lucht > Aarde +  H-V-R-P > 1-10",
+              "  Pentagram: Naar eigen inzicht."})
             QVERIFY2(lines.contains(QString::fromUtf8(line)), line);
         QVERIFY(lines[lines.indexOf("Bronnen:") + 1].startsWith("  "));
     }

@@ -189,17 +189,22 @@ private slots:
         QTest::addColumn<bool>("labelsShown");
         QTest::addColumn<bool>("magicShown");
         // Card 1 of the deck in slot 1, so its texts are those of each deck's first card.
-        QTest::addRow("RWS none") << 0 << 0 << "Leiding" << "De Magiër" << false << false;
-        QTest::addRow("RWS name") << 0 << 1 << "De Magiër" << "Leiding" << true << true;
-        QTest::addRow("RWS keyword") << 0 << 2 << "Leiding" << "De Magiër" << true << true;
-        QTest::addRow("RWS astro") << 0 << 3 << "Mercury" << "De Magiër" << true << true;
-        QTest::addRow("Etteilla name") << 1 << 1 << "De Hogepriester" << "Vragensteller" << true
-                                       << true;
-        QTest::addRow("Etteilla astro stays keyword")
-            << 1 << 3 << "Vragensteller" << "De Hogepriester" << true << false;
-        QTest::addRow("Thierens keyword") << 2 << 2 << "Persoonlijkheid" << "De Magiër" << true
-                                          << true;
-        QTest::addRow("Thierens astro") << 2 << 3 << "Ram" << "De Magiër" << true << true;
+        QTest::addRow("RWS none") << 0 << 0 << "Leiding"
+                                  << "De Magiër" << false << false;
+        QTest::addRow("RWS name") << 0 << 1 << "De Magiër"
+                                  << "Leiding" << true << true;
+        QTest::addRow("RWS keyword") << 0 << 2 << "Leiding"
+                                     << "De Magiër" << true << true;
+        QTest::addRow("RWS astro") << 0 << 3 << "Mercury"
+                                   << "De Magiër" << true << true;
+        QTest::addRow("Etteilla name") << 1 << 1 << "De Hogepriester"
+                                       << "Vragensteller" << true << true;
+        QTest::addRow("Etteilla astro stays keyword") << 1 << 3 << "Vragensteller"
+                                                      << "De Hogepriester" << true << false;
+        QTest::addRow("Thierens keyword") << 2 << 2 << "Persoonlijkheid"
+                                          << "De Magiër" << true << true;
+        QTest::addRow("Thierens astro") << 2 << 3 << "Ram"
+                                        << "De Magiër" << true << true;
     }
     void labelModes()
     {
@@ -272,22 +277,24 @@ private slots:
                                       + " De Magiër + Hogepriesteres + De Keizerin = De Geliefden"
                                         " / mc: Munten Vijf\r"
                                         " Leiding + Kennis + Groei = Keuzes / mc: Zorgen\r";
-        QTest::addRow("keywords") << 2 << false << kHeading + kNames10 + kKeywords10
-                                  << kHeading
-                                         + " De Magiër + Hogepriesteres + De Keizerin = De Geliefden"
-                                           " / mc: Munten Vijf\r"
-                                           " Leiding + Kennis + Groei = Keuzes / mc: Zorgen\r";
-        QTest::addRow("triangle") << 1 << true
-                                  << kHeading
-                                         + " De Magiër + Hogepriesteres + De Keizerin\r"
-                                           " De Keizerin - De Hogepriester\r De Kracht\r"
-                                           " MagicCard: De Dwaas\r\r"
-                                           " Leiding + Kennis + Groei\r Groei - Orde\r"
-                                           " Verantwoording\r MagicCard: Optimisme\r\r"
-                                  << kHeading
-                                         + " De Magiër + Hogepriesteres + De Keizerin = De Geliefden"
-                                           " / mc: De Dwaas\r"
-                                           " Leiding + Kennis + Groei = Keuzes / mc: Optimisme\r";
+        QTest::addRow("keywords")
+            << 2 << false << kHeading + kNames10 + kKeywords10
+            << kHeading
+                   + " De Magiër + Hogepriesteres + De Keizerin = De Geliefden"
+                     " / mc: Munten Vijf\r"
+                     " Leiding + Kennis + Groei = Keuzes / mc: Zorgen\r";
+        QTest::addRow("triangle")
+            << 1 << true
+            << kHeading
+                   + " De Magiër + Hogepriesteres + De Keizerin\r"
+                     " De Keizerin - De Hogepriester\r De Kracht\r"
+                     " MagicCard: De Dwaas\r\r"
+                     " Leiding + Kennis + Groei\r Groei - Orde\r"
+                     " Verantwoording\r MagicCard: Optimisme\r\r"
+            << kHeading
+                   + " De Magiër + Hogepriesteres + De Keizerin = De Geliefden"
+                     " / mc: De Dwaas\r"
+                     " Leiding + Kennis + Groei = Keuzes / mc: Optimisme\r";
     }
     void exportTexts()
     {

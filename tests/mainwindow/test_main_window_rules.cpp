@@ -105,20 +105,33 @@ private slots:
         QTest::addColumn<bool>("labelsShown");
         QTest::addColumn<bool>("magicShown");
         // Card 1 of each deck, and the Magic Card of cards 1, 2, 3 (73 in every deck here).
-        QTest::addRow("none") << 0 << 0 << false << "Leiding" << "De Magiër" << "Zorgen"
+        QTest::addRow("none") << 0 << 0 << false << "Leiding"
+                              << "De Magiër"
+                              << "Zorgen"
                               << "Munten Vijf" << false << false;
-        QTest::addRow("name") << 1 << 0 << false << "De Magiër" << "Leiding" << "Munten Vijf"
+        QTest::addRow("name") << 1 << 0 << false << "De Magiër"
+                              << "Leiding"
+                              << "Munten Vijf"
                               << "Zorgen" << true << true;
-        QTest::addRow("keyword") << 2 << 0 << false << "Leiding" << "De Magiër" << "Zorgen"
+        QTest::addRow("keyword") << 2 << 0 << false << "Leiding"
+                                 << "De Magiër"
+                                 << "Zorgen"
                                  << "Munten Vijf" << true << true;
-        QTest::addRow("astro Rider Waite") << 3 << 0 << false << "Mercury" << "De Magiër"
-                                           << "Mer in Tau" << "Munten Vijf" << true << true;
-        QTest::addRow("astro Thierens") << 3 << 2 << false << "Ram" << "De Magiër"
-                                        << "Hs 09 Boogsch." << "Zwaard Negen" << true << true;
-        QTest::addRow("astro Etteilla shows keywords")
-            << 3 << 1 << false << "Vragensteller" << "De Hogepriester" << "Minnaar(es)"
-            << "Munten Vijf" << true << false;
-        QTest::addRow("name, triangle") << 1 << 0 << true << "De Magiër" << "Leiding" << "De Dwaas"
+        QTest::addRow("astro Rider Waite") << 3 << 0 << false << "Mercury"
+                                           << "De Magiër"
+                                           << "Mer in Tau"
+                                           << "Munten Vijf" << true << true;
+        QTest::addRow("astro Thierens") << 3 << 2 << false << "Ram"
+                                        << "De Magiër"
+                                        << "Hs 09 Boogsch."
+                                        << "Zwaard Negen" << true << true;
+        QTest::addRow("astro Etteilla shows keywords") << 3 << 1 << false << "Vragensteller"
+                                                       << "De Hogepriester"
+                                                       << "Minnaar(es)"
+                                                       << "Munten Vijf" << true << false;
+        QTest::addRow("name, triangle") << 1 << 0 << true << "De Magiër"
+                                        << "Leiding"
+                                        << "De Dwaas"
                                         << "Optimisme" << true << true;
     }
     void labelView()
@@ -175,11 +188,10 @@ private slots:
             << " k1 + k2 + k3 = k4\r k5 - k6 - k7\r k8 - k9 - k10\r MagicCard: kM\r\r"
                " n1 + n2 + n3 = n4\r n5 - n6 - n7\r n8 - n9 - n10\r MagicCard: nM\r\r"
             << " k1 + k2 + k3 = k4 / mc: kM\r n1 + n2 + n3 = n4 / mc: nM\r";
-        QTest::addRow("triangle")
-            << 1 << true
-            << " n1 + n2 + n3\r n5 - n6\r n8\r MagicCard: nM\r\r"
-               " k1 + k2 + k3\r k5 - k6\r k8\r MagicCard: kM\r\r"
-            << " n1 + n2 + n3 = n4 / mc: nM\r k1 + k2 + k3 = k4 / mc: kM\r";
+        QTest::addRow("triangle") << 1 << true
+                                  << " n1 + n2 + n3\r n5 - n6\r n8\r MagicCard: nM\r\r"
+                                     " k1 + k2 + k3\r k5 - k6\r k8\r MagicCard: kM\r\r"
+                                  << " n1 + n2 + n3 = n4 / mc: nM\r k1 + k2 + k3 = k4 / mc: kM\r";
         QTest::addRow("no labels, triangle")
             << 0 << true
             << " k1 + k2 + k3\r k5 - k6\r k8\r MagicCard: kM\r\r"

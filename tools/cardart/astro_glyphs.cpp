@@ -22,20 +22,20 @@ struct Word {
 
 // English (Rider Waite) and Dutch (Thierens) names; three-letter forms cover "Mar in Ari".
 constexpr Word kWords[] = {
-    {u"Sun", 0x2609},       {u"Zon", 0x2609},        {u"Moon", 0x263D},      {u"Moo", 0x263D},
-    {u"Maan", 0x263D},      {u"Mercury", 0x263F},    {u"Mercurius", 0x263F}, {u"Mer", 0x263F},
-    {u"Venus", 0x2640},     {u"Ven", 0x2640},        {u"Mars", 0x2642},      {u"Mar", 0x2642},
-    {u"Jupiter", 0x2643},   {u"Jup", 0x2643},        {u"Saturn", 0x2644},    {u"Saturnus", 0x2644},
-    {u"Sat", 0x2644},       {u"Uranus", 0x2645},     {u"Neptune", 0x2646},   {u"Neptunus", 0x2646},
-    {u"Pluto", 0x2647},     {u"Ariës", 0x2648},      {u"Ari", 0x2648},       {u"Ram", 0x2648},
-    {u"Taurus", 0x2649},    {u"Tau", 0x2649},        {u"Stier", 0x2649},     {u"Gemini", 0x264A},
-    {u"Gem", 0x264A},       {u"Tweeling", 0x264A},   {u"Cancer", 0x264B},    {u"Can", 0x264B},
-    {u"Kreeft", 0x264B},    {u"Leo", 0x264C},        {u"Leeuw", 0x264C},     {u"Virgo", 0x264D},
-    {u"Vir", 0x264D},       {u"Maagd", 0x264D},      {u"Libra", 0x264E},     {u"Lib", 0x264E},
-    {u"Weegsch.", 0x264E},  {u"Scorpio", 0x264F},    {u"Sco", 0x264F},       {u"Schorp.", 0x264F},
+    {u"Sun", 0x2609},         {u"Zon", 0x2609},      {u"Moon", 0x263D},      {u"Moo", 0x263D},
+    {u"Maan", 0x263D},        {u"Mercury", 0x263F},  {u"Mercurius", 0x263F}, {u"Mer", 0x263F},
+    {u"Venus", 0x2640},       {u"Ven", 0x2640},      {u"Mars", 0x2642},      {u"Mar", 0x2642},
+    {u"Jupiter", 0x2643},     {u"Jup", 0x2643},      {u"Saturn", 0x2644},    {u"Saturnus", 0x2644},
+    {u"Sat", 0x2644},         {u"Uranus", 0x2645},   {u"Neptune", 0x2646},   {u"Neptunus", 0x2646},
+    {u"Pluto", 0x2647},       {u"Ariës", 0x2648},    {u"Ari", 0x2648},       {u"Ram", 0x2648},
+    {u"Taurus", 0x2649},      {u"Tau", 0x2649},      {u"Stier", 0x2649},     {u"Gemini", 0x264A},
+    {u"Gem", 0x264A},         {u"Tweeling", 0x264A}, {u"Cancer", 0x264B},    {u"Can", 0x264B},
+    {u"Kreeft", 0x264B},      {u"Leo", 0x264C},      {u"Leeuw", 0x264C},     {u"Virgo", 0x264D},
+    {u"Vir", 0x264D},         {u"Maagd", 0x264D},    {u"Libra", 0x264E},     {u"Lib", 0x264E},
+    {u"Weegsch.", 0x264E},    {u"Scorpio", 0x264F},  {u"Sco", 0x264F},       {u"Schorp.", 0x264F},
     {u"Sagittarius", 0x2650}, {u"Sag", 0x2650},      {u"Boogsch.", 0x2650},  {u"Capricorn", 0x2651},
-    {u"Cap", 0x2651},       {u"Steenbok", 0x2651},   {u"Aquarius", 0x2652},  {u"Aqu", 0x2652},
-    {u"Waterman", 0x2652},  {u"Pisces", 0x2653},     {u"Pis", 0x2653},       {u"Vissen", 0x2653},
+    {u"Cap", 0x2651},         {u"Steenbok", 0x2651}, {u"Aquarius", 0x2652},  {u"Aqu", 0x2652},
+    {u"Waterman", 0x2652},    {u"Pisces", 0x2653},   {u"Pis", 0x2653},       {u"Vissen", 0x2653},
 };
 
 AstroGlyph GlyphOf(const QString &word)
@@ -141,8 +141,9 @@ qreal DrawAstroGlyphs(QPainter &painter, const QRectF &box, const std::vector<As
             painter.restore();
         } else {
             const QRectF inner = cell.adjusted(size * 0.1, size * 0.1, -size * 0.1, -size * 0.1);
-            painter.strokePath(ElementPath(glyph.element, inner),
-                               QPen(color, size * 0.11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.strokePath(
+                ElementPath(glyph.element, inner),
+                QPen(color, size * 0.11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         }
         x += size + gap;
     }

@@ -16,7 +16,7 @@ namespace cardart {
 enum class Element { None, Fire, Water, Air, Earth };
 
 struct AstroGlyph {
-    char32_t symbol = 0;            // a planet or sign from U+2609..U+2653
+    char32_t symbol = 0;             // a planet or sign from U+2609..U+2653
     Element element = Element::None; // drawn as a triangle when symbol is 0
 };
 

@@ -44,10 +44,10 @@ Suit SuitFromWord(const QString &word)
 int RankFromWord(const QString &word)
 {
     static const QStringList kRanks = {
-        QStringLiteral("Aas"),  QStringLiteral("Twee"),  QStringLiteral("Drie"),
-        QStringLiteral("Vier"), QStringLiteral("Vijf"),  QStringLiteral("Zes"),
+        QStringLiteral("Aas"),   QStringLiteral("Twee"), QStringLiteral("Drie"),
+        QStringLiteral("Vier"),  QStringLiteral("Vijf"), QStringLiteral("Zes"),
         QStringLiteral("Zeven"), QStringLiteral("Acht"), QStringLiteral("Negen"),
-        QStringLiteral("Tien"), QStringLiteral("Page"),  QStringLiteral("Ridder"),
+        QStringLiteral("Tien"),  QStringLiteral("Page"), QStringLiteral("Ridder"),
         QStringLiteral("Vrouw"), QStringLiteral("Heer")};
     return int(kRanks.indexOf(word)) + 1;
 }

@@ -23,8 +23,8 @@ struct CardFace {
     QString title;      // as the deck's numbered list gives it, without "NN) "
     QString number;     // Roman for the majors of Rider Waite and Thierens, else the card number
     Suit suit = Suit::None;
-    int rank = 0;       // 1..10 pips, kPage..kHeer court cards, 0 for a major card
-    QString astro;      // empty for the Etteilla deck
+    int rank = 0;  // 1..10 pips, kPage..kHeer court cards, 0 for a major card
+    QString astro; // empty for the Etteilla deck
 
     bool isMajor() const { return suit == Suit::None; }
     bool isCourt() const { return rank >= kPage; }

@@ -24,7 +24,8 @@ QImage ContactSheet(const std::vector<QImage> &cards, int scale)
         const int deck = int(i) / morvelin::kCardsPerDeck;
         const int n = int(i) % morvelin::kCardsPerDeck;
         const int x = 6 + (n % kColumns) * kCellWidth;
-        const int y = 6 + deck * (kRowsPerDeck * kCellHeight + kDeckGap) + (n / kColumns) * kCellHeight;
+        const int y =
+            6 + deck * (kRowsPerDeck * kCellHeight + kDeckGap) + (n / kColumns) * kCellHeight;
         p.drawImage(QPoint(x, y), cards[i]);
     }
     return sheet;

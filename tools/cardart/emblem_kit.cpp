@@ -164,11 +164,11 @@ QPainterPath Figure(QPointF head, qreal height)
     QPainterPath body;
     const qreal top = head.y() + r * 1.15;
     body.moveTo(head.x() - r * 0.9, top);
-    body.cubicTo(head.x() - r * 2.4, top + height * 0.15, head.x() - r * 2.2,
-                 top + height * 0.55, head.x() - r * 2.6, head.y() + height - r);
+    body.cubicTo(head.x() - r * 2.4, top + height * 0.15, head.x() - r * 2.2, top + height * 0.55,
+                 head.x() - r * 2.6, head.y() + height - r);
     body.lineTo(head.x() + r * 2.6, head.y() + height - r);
-    body.cubicTo(head.x() + r * 2.2, top + height * 0.55, head.x() + r * 2.4,
-                 top + height * 0.15, head.x() + r * 0.9, top);
+    body.cubicTo(head.x() + r * 2.2, top + height * 0.55, head.x() + r * 2.4, top + height * 0.15,
+                 head.x() + r * 0.9, top);
     body.closeSubpath();
     path.addPath(body);
     return path;
@@ -294,8 +294,7 @@ void Wheel(const Ink &ink, QPointF centre, qreal radius, int spokes, const QColo
 void Scales(const Ink &ink, QPointF top, qreal span)
 {
     const qreal half = span / 2;
-    QPainterPath frame =
-        Cross(top, {top.x(), top.y() + span * 0.95}, top.y() + span * 0.12, half);
+    QPainterPath frame = Cross(top, {top.x(), top.y() + span * 0.95}, top.y() + span * 0.12, half);
     for (const qreal sx : {-1.0, 1.0}) {
         const QPointF hook(top.x() + sx * half, top.y() + span * 0.12);
         frame.moveTo(hook);
@@ -330,7 +329,8 @@ void Skull(const Ink &ink, QPointF c, qreal s)
     ink.shape(head, ink.c.light);
     ink.fill(Circle({c.x() - s * 0.19, c.y() - s * 0.02}, s * 0.12), ink.c.dark);
     ink.fill(Circle({c.x() + s * 0.19, c.y() - s * 0.02}, s * 0.12), ink.c.dark);
-    ink.fill(Polygon({{c.x(), c.y() + s * 0.1}, {c.x() - s * 0.06, c.y() + s * 0.22},
+    ink.fill(Polygon({{c.x(), c.y() + s * 0.1},
+                      {c.x() - s * 0.06, c.y() + s * 0.22},
                       {c.x() + s * 0.06, c.y() + s * 0.22}}),
              ink.c.dark);
     QPainterPath teeth;

@@ -45,7 +45,8 @@ QPainterPath Bird(QPointF centre, qreal span)
     bird.quadTo(centre.x() - span / 4, centre.y() - span * 0.35, centre.x(), centre.y());
     bird.quadTo(centre.x() + span / 4, centre.y() - span * 0.35, centre.x() + span / 2,
                 centre.y() - span * 0.12);
-    bird.quadTo(centre.x() + span / 4, centre.y() - span * 0.15, centre.x(), centre.y() + span * 0.1);
+    bird.quadTo(centre.x() + span / 4, centre.y() - span * 0.15, centre.x(),
+                centre.y() + span * 0.1);
     bird.quadTo(centre.x() - span / 4, centre.y() - span * 0.15, centre.x() - span / 2,
                 centre.y() - span * 0.12);
     bird.closeSubpath();
@@ -111,8 +112,8 @@ void Heavens(const Ink &ink)
     ink.stroke(arcs, c.gold, 1.2);
     for (int i = 0; i < 9; ++i) {
         const qreal a = qDegreesToRadians(i * 40.0 + 10);
-        ink.shape(cardart::Star({50 + 30 * std::cos(a), 62 + 30 * std::sin(a)}, 4, 1.6, 5),
-                  c.light, 0.8);
+        ink.shape(cardart::Star({50 + 30 * std::cos(a), 62 + 30 * std::sin(a)}, 4, 1.6, 5), c.light,
+                  0.8);
     }
     ink.shape(Circle({50, 62}, 5), c.gold, 1.2);
     ink.shape(Cloud({50, 122}, 100, 22), c.light.darker(108));
@@ -142,8 +143,8 @@ void Stars(const Ink &ink)
     ink.shape(cardart::Star({50, 66}, 20, 9, 6), c.gold, 1.4);
     for (int i = 0; i < 12; ++i) {
         const qreal a = qDegreesToRadians(i * 30.0);
-        ink.shape(cardart::Star({50 + 36 * std::cos(a), 66 + 44 * std::sin(a)}, 5, 2, 5),
-                  c.light, 0.9);
+        ink.shape(cardart::Star({50 + 36 * std::cos(a), 66 + 44 * std::sin(a)}, 5, 2, 5), c.light,
+                  0.9);
     }
     for (int i = 0; i < 10; ++i)
         ink.fill(Circle({8.0 + (i * 37 % 84), 10.0 + (i * 53 % 120)}, 1.2), c.light);

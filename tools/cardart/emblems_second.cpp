@@ -21,9 +21,9 @@ QPainterPath Rose(QPointF centre, qreal r)
     QPainterPath rose;
     for (int i = 0; i < 5; ++i) {
         const qreal a = qDegreesToRadians(-90.0 + i * 72.0);
-        rose.addEllipse(QPointF(centre.x() + r * 0.55 * std::cos(a),
-                                centre.y() + r * 0.55 * std::sin(a)),
-                        r * 0.5, r * 0.5);
+        rose.addEllipse(
+            QPointF(centre.x() + r * 0.55 * std::cos(a), centre.y() + r * 0.55 * std::sin(a)),
+            r * 0.5, r * 0.5);
     }
     return rose.simplified();
 }
@@ -163,8 +163,8 @@ void Tower(const Ink &ink)
     ink.p.restore();
     ink.shape(Lightning({6, 4}, {46, 38}, 7), c.gold, 1.3);
     for (int i = 0; i < 8; ++i)
-        ink.shape(Flame({14.0 + (i % 4) * 22, 20.0 + (i / 4) * 34 + (i % 2) * 8}, 4, 6),
-                  c.gold, 0.8);
+        ink.shape(Flame({14.0 + (i % 4) * 22, 20.0 + (i / 4) * 34 + (i % 2) * 8}, 4, 6), c.gold,
+                  0.8);
     // Stones thrown from the broken top.
     for (const QPointF at : {QPointF(20, 60), QPointF(78, 70), QPointF(16, 96), QPointF(84, 108)}) {
         ink.p.save();
@@ -301,7 +301,8 @@ void World(const Ink &ink)
     scarf.closeSubpath();
     ink.shape(scarf, c.blue, 1.2);
     // The four beings in the corners, shown as their clouds with a star.
-    for (const QPointF at : {QPointF(10, 12), QPointF(90, 12), QPointF(10, 130), QPointF(90, 130)}) {
+    for (const QPointF at :
+         {QPointF(10, 12), QPointF(90, 12), QPointF(10, 130), QPointF(90, 130)}) {
         ink.shape(Cloud(at, 20, 10), c.light, 1.2);
         ink.shape(cardart::Star(at + QPointF(0, -1), 3.4, 1.4, 4), c.gold, 0.8);
     }

@@ -15,9 +15,9 @@ std::optional<QByteArray> EncodeBaselineJpeg(const QImage &image, int quality)
     unsigned char *jpeg = nullptr;
     unsigned long size = 0;
     // No TJFLAG_PROGRESSIVE: the pictures must be baseline.
-    const int failed = tjCompress2(handle.get(), rgb.constBits(), rgb.width(),
-                                   int(rgb.bytesPerLine()), rgb.height(), TJPF_RGB, &jpeg, &size,
-                                   TJSAMP_444, quality, TJFLAG_ACCURATEDCT);
+    const int failed =
+        tjCompress2(handle.get(), rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()),
+                    rgb.height(), TJPF_RGB, &jpeg, &size, TJSAMP_444, quality, TJFLAG_ACCURATEDCT);
     std::optional<QByteArray> out;
     if (failed == 0)
         out = QByteArray(reinterpret_cast<const char *>(jpeg), qsizetype(size));

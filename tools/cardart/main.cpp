@@ -45,7 +45,8 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral("Draws Morvelin's card pictures."));
     parser.addHelpOption();
     const QCommandLineOption resources(
-        QStringLiteral("resources"), QStringLiteral("Folder to write cards/NNN.jpg and pentagram.gif to."),
+        QStringLiteral("resources"),
+        QStringLiteral("Folder to write cards/NNN.jpg and pentagram.gif to."),
         QStringLiteral("dir"), QStringLiteral(MORVELIN_RESOURCES_DIR));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
                                    QStringLiteral("Also write a contact sheet PNG of all cards."),

@@ -31,14 +31,14 @@ std::vector<QPointF> PipCentres(int rank)
     case 7:
         return {{L, 0.15}, {R, 0.15}, {0.5, 0.33}, {L, 0.5}, {R, 0.5}, {L, 0.85}, {R, 0.85}};
     case 8:
-        return {{L, 0.14}, {R, 0.14}, {0.5, 0.32}, {L, 0.5},
-                {R, 0.5},  {0.5, 0.68}, {L, 0.86}, {R, 0.86}};
+        return {{L, 0.14}, {R, 0.14},   {0.5, 0.32}, {L, 0.5},
+                {R, 0.5},  {0.5, 0.68}, {L, 0.86},   {R, 0.86}};
     case 9:
         return {{L, 0.12}, {R, 0.12}, {L, 0.37}, {R, 0.37}, {0.5, 0.5},
                 {L, 0.63}, {R, 0.63}, {L, 0.88}, {R, 0.88}};
     default:
-        return {{L, 0.12},   {R, 0.12}, {0.5, 0.245}, {L, 0.37}, {R, 0.37},
-                {L, 0.63},   {R, 0.63}, {0.5, 0.755}, {L, 0.88}, {R, 0.88}};
+        return {{L, 0.12}, {R, 0.12}, {0.5, 0.245}, {L, 0.37}, {R, 0.37},
+                {L, 0.63}, {R, 0.63}, {0.5, 0.755}, {L, 0.88}, {R, 0.88}};
     }
 }
 
@@ -143,8 +143,8 @@ void Headgear(const Ink &ink, QPointF head, qreal r, int rank)
     }
     default: {
         // A soft beret worn askew, with a feather.
-        QPainterPath feather = Leaf({head.x() + r * 0.5, head.y() - r * 1.0}, r * 2.0, r * 0.35,
-                                    -55);
+        QPainterPath feather =
+            Leaf({head.x() + r * 0.5, head.y() - r * 1.0}, r * 2.0, r * 0.35, -55);
         ink.shape(feather, c.light, 0.9);
         QPainterPath beret;
         beret.addEllipse(QPointF(head.x() - r * 0.2, head.y() - r * 0.85), r * 1.35, r * 0.55);
@@ -221,7 +221,9 @@ void DrawCourt(QPainter &p, const QRectF &pic, Suit suit, int rank, const Palett
 
     // The knight's horse rears its head before him.
     if (rank == kRidder) {
-        auto at = [&](qreal fx, qreal fy) { return QPointF(pic.left() + fx * W, pic.top() + fy * H); };
+        auto at = [&](qreal fx, qreal fy) {
+            return QPointF(pic.left() + fx * W, pic.top() + fy * H);
+        };
         QPainterPath horse;
         horse.moveTo(at(0.16, 1.02));
         horse.cubicTo(at(0.2, 0.86), at(0.3, 0.74), at(0.3, 0.62));
@@ -232,7 +234,8 @@ void DrawCourt(QPainter &p, const QRectF &pic, Suit suit, int rank, const Palett
         horse.cubicTo(at(0.1, 0.86), at(0.02, 0.94), at(-0.02, 1.02));
         horse.closeSubpath();
         ink.shape(horse, c.light.darker(112), 1.3);
-        ink.shape(Polygon({at(0.24, 0.57), at(0.27, 0.5), at(0.29, 0.6)}), c.light.darker(112), 1.1);
+        ink.shape(Polygon({at(0.24, 0.57), at(0.27, 0.5), at(0.29, 0.6)}), c.light.darker(112),
+                  1.1);
         ink.fill(Circle(at(0.17, 0.63), W * 0.018), c.dark);
         QPainterPath rein;
         rein.moveTo(at(0.07, 0.77));

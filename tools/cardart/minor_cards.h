@@ -11,7 +11,9 @@ class QPainter;
 
 namespace cardart {
 
-void DrawPips(QPainter &painter, const QRectF &picture, Suit suit, int rank, const Palette &palette);
-void DrawCourt(QPainter &painter, const QRectF &picture, Suit suit, int rank, const Palette &palette);
+void DrawPips(QPainter &painter, const QRectF &picture, Suit suit, int rank,
+              const Palette &palette);
+void DrawCourt(QPainter &painter, const QRectF &picture, Suit suit, int rank,
+               const Palette &palette);
 
 } // namespace cardart

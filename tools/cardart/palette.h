@@ -17,11 +17,11 @@ struct Palette {
     QColor red;
     QColor blue;
     QColor green;
-    QColor light;   // white parts: roses, robes, clouds
-    QColor dark;    // black parts: pillars, night
+    QColor light; // white parts: roses, robes, clouds
+    QColor dark;  // black parts: pillars, night
     QColor skin;
-    QColor grey;    // stone and steel
-    QColor wood;    // staves, the hermit's staff, the tower's stones
+    QColor grey; // stone and steel
+    QColor wood; // staves, the hermit's staff, the tower's stones
 };
 
 } // namespace cardart
