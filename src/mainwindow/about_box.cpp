@@ -3,15 +3,17 @@
 #include "common/key_preview.h"
 #include "common/picture_box.h"
 #include "common/widget_style.h"
+#include "mainwindow/magic_card_text.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
 namespace morvelin {
 
-TAboutBox::TAboutBox(QWidget *parent)
+TAboutBox::TAboutBox(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint)
+                          | Qt::WindowStaysOnTopHint),
+      m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Magic Card"));
@@ -36,6 +38,18 @@ TAboutBox::TAboutBox(QWidget *parent)
 void TAboutBox::showOver(const QWidget *window)
 {
     ShowCentred(this, window->frameGeometry());
+}
+
+void TAboutBox::showCard(DeckId deck, CardNo card)
+{
+    ShowCardPicture(*MagicIcon, deck, card, m_dialogs);
+}
+
+void TAboutBox::showText(const MagicCardText &text)
+{
+    lblMagic->setText(text.caption);
+    lblMagic->setVisible(text.captionVisible);
+    MagicIcon->setToolTip(text.hint);
 }
 
 bool TAboutBox::FormKeyDown(QKeyEvent *event)

@@ -6,9 +6,7 @@
 #include "catalogue/card_catalogue.h"
 #include "common/key_preview.h"
 #include "common/picture_box.h"
-#include "mainwindow/about_box.h"
 #include "mainwindow/card_chooser.h"
-#include "mainwindow/help_info.h"
 #include "mainwindow/spread_draw.h"
 #include "mainwindow/window_placement.h"
 
@@ -37,8 +35,6 @@ TForm1::TForm1(const Services &services, QWidget *parent) : QWidget(parent), m_s
 {
     createControls();
     FormCreate();
-    m_aboutBox = new TAboutBox(this);
-    m_helpInfo = new THelpInfo(this);
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
 }
 
@@ -76,14 +72,13 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 // A click on the window's background, not on a card or control, closes the Magic Card box.
 void TForm1::FormClick()
 {
-    m_aboutBox->hide();
+    emit magicCardBoxDismissed();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // The companions go with the main window: closing it ends the program.
-    m_aboutBox->close();
-    m_helpInfo->close();
+    // The other windows go with the main window: closing it ends the program.
+    emit closing();
     event->accept();
 }
 
@@ -118,7 +113,7 @@ void TForm1::ApplyChosenCard(int k)
     }
     if (isTriangle())
         hideTriangleLabels();
-    m_spreadSaved = false;
+    emit spreadChanged();
 }
 
 void TForm1::ShowChosenCard(int k)
@@ -178,7 +173,23 @@ void TForm1::ApplyChosenDeck()
     }
     if (isTriangle())
         hideTriangleLabels();
-    m_spreadSaved = false;
+    emit spreadChanged();
+}
+
+void TForm1::ApplySavedSpread(DeckId deck, const std::array<CardNo, 3> &cards)
+{
+    for (int k = 1; k <= 3; ++k)
+        cardChooser(k)->setIndexQuietly(cards[k - 1] - 1);
+    ComboBox4->setIndexQuietly(deck);
+    for (int k = 1; k <= 3; ++k)
+        ApplyChosenCard(k);
+    ApplyChosenDeck();
+}
+
+void TForm1::focusDeckChooser()
+{
+    activateWindow();
+    ComboBox4->setFocus();
 }
 
 void TForm1::hideTriangleLabels()
@@ -211,6 +222,7 @@ void TForm1::ToggleLayout()
     // The compact layout carries its own small buttons; the full one uses the large ones.
     SetVisible({btMC, btHelp1, btOmsch, btBewr, bt4X}, !toFull);
     m_compactLayout = !toFull;
+    emit layoutToggled();
     cardChooser(1)->setFocus();
 }
 
@@ -231,12 +243,32 @@ void TForm1::cbDriehoekClick()
 
 void TForm1::btHelpClick()
 {
-    m_helpInfo->showHelp();
+    emit helpRequested();
 }
 
 void TForm1::btMagicClick()
 {
-    m_aboutBox->showOver(this);
+    emit magicCardBoxRequested();
+}
+
+void TForm1::btOpenenClick()
+{
+    emit historyRequested();
+}
+
+void TForm1::btBewarenClick()
+{
+    emit saveRequested(SaveButton::Large);
+}
+
+void TForm1::btBewrClick()
+{
+    emit saveRequested(SaveButton::Small);
+}
+
+void TForm1::btPentaClick()
+{
+    emit pentagramRequested();
 }
 
 } // namespace morvelin

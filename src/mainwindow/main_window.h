@@ -5,6 +5,7 @@
 #include "common/services.h"
 #include "mainwindow/export_texts.h"
 #include "mainwindow/label_view.h"
+#include "mainwindow/magic_card_text.h"
 #include "mainwindow/main_spread.h"
 
 #include <QWidget>
@@ -23,8 +24,8 @@ namespace morvelin {
 
 class CardChooser;
 class PictureBox;
-class TAboutBox;
-class THelpInfo;
+
+enum class SaveButton { Large, Small };
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -33,26 +34,43 @@ public:
     explicit TForm1(const Services &services, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // The Magic Card box and the help window, created right after this window's controls.
-    TAboutBox *aboutBox() const { return m_aboutBox; }
-    THelpInfo *helpInfo() const { return m_helpInfo; }
-
     // What other windows use to read and replace the spread.
     DeckId deckId() const;
-    CardChooser *cardChooser(int k) const { return m_cardChoosers[k - 1]; }
-    CardChooser *deckChooser() const { return ComboBox4; }
     void ApplyChosenCard(int k);
     void ApplyChosenDeck();
+    // Opens a saved spread as a user's choice would: the three cards in their choosers,
+    // the deck in its own, then each chooser applied in turn.
+    void ApplySavedSpread(DeckId deck, const std::array<CardNo, 3> &cards);
     const MainSpread &spread() const { return m_spread; }
+    // The caption under a card, as the label shows it now.
+    QString labelCaption(int slot) const;
     LabelMode labelMode() const;
     // Changing the mode runs the radio group's click handling; the same mode runs nothing.
     void setLabelMode(LabelMode mode);
     void ApplyLabelMode();
     void BuildExportTexts();
     const ExportTexts &exportTexts() const { return m_exportTexts; }
-    bool spreadSaved() const { return m_spreadSaved; }
-    void setSpreadSaved(bool saved) { m_spreadSaved = saved; }
+    const MagicCardText &magicCardText() const { return m_magicText; }
     bool isCompactLayout() const { return m_compactLayout; }
+    // Back from another window: the focus in the deck chooser.
+    void focusDeckChooser();
+
+signals:
+    // A chooser was applied: the spread on screen is no longer the saved one.
+    void spreadChanged();
+    // The Magic Card box shows this card; its caption and hint follow magicCardTextChanged.
+    void magicCardChanged(DeckId deck, CardNo card);
+    void magicCardTextChanged(const MagicCardText &text);
+    void magicCardBoxRequested();
+    void magicCardBoxDismissed();
+    void helpRequested();
+    void historyRequested();
+    // "&Bewaren" (large) or "Bew" (small): they differ in what follows a refused save.
+    void saveRequested(SaveButton button);
+    void pentagramRequested();
+    void layoutToggled();
+    // The window closes, and with it the program.
+    void closing();
 
 public slots:
     void btRndClick();
@@ -66,6 +84,10 @@ public slots:
     void btBigImgClick();
     void btHelpClick();
     void btMagicClick();
+    void btOpenenClick();
+    void btBewarenClick();
+    void btBewrClick();
+    void btPentaClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -103,9 +125,11 @@ private:
     bool FormKeyDown(QKeyEvent *event);
     void moveChooserFocus(QWidget *focused, int step);
 
+    CardChooser *cardChooser(int k) const { return m_cardChoosers[k - 1]; }
+    void setMagicCardText(const MagicCardText &text);
+
     Services m_services;
-    TAboutBox *m_aboutBox = nullptr;
-    THelpInfo *m_helpInfo = nullptr;
+    MagicCardText m_magicText;
 
     MainSpread m_spread;
     ExportTexts m_exportTexts;
@@ -115,7 +139,6 @@ private:
     int m_labelCycle = 0;
     bool m_compactLayout = true;
     bool m_sideControlsShown = false;
-    bool m_spreadSaved = false;
     bool m_shownBefore = false;
     bool m_scrollBarsInFullLayout = false;
     int m_fullClientHeight = 0;

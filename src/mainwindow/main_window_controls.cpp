@@ -174,6 +174,8 @@ void TForm1::createSideControls()
                              QStringLiteral("Meer / Minder"));
 
     connect(btHelp1, &QPushButton::clicked, this, &TForm1::btHelpClick);
+    connect(btMC, &QPushButton::clicked, this, &TForm1::btOpenenClick);
+    connect(btBewr, &QPushButton::clicked, this, &TForm1::btBewrClick);
     connect(bt4X, &QPushButton::clicked, this, &TForm1::bt4XClick);
     connect(btOmsch, &QPushButton::clicked, this, &TForm1::btOmschClick);
     connect(btPlus, &QPushButton::clicked, this, &TForm1::btPlusClick);
@@ -188,6 +190,7 @@ void TForm1::createLowerControls()
 
     btPenta = MakeButton(m_canvas, "btPenta", QRect(18, 446, 75, 25), QStringLiteral("Pentagram"),
                          QStringLiteral("Een 5-Kaarts legging"));
+    connect(btPenta, &QPushButton::clicked, this, &TForm1::btPentaClick);
     btRndTrefwoord = MakeButton(m_canvas, "btRndTrefwoord", QRect(360, 467, 112, 24),
                                 QStringLiteral("RWS Trefwoord"),
                                 QStringLiteral("Random Trefwoorden bij de RWS Tarot"));
@@ -199,6 +202,8 @@ void TForm1::createLowerControls()
                    QStringLiteral("Open de Historylijst voor Keuzelegging, Bewerken of Analyse"));
     btBewaren = MakeButton(m_canvas, "btBewaren", QRect(18, 545, 75, 24),
                            QStringLiteral("&Bewaren"), QStringLiteral("Bewaar deze Legging"));
+    connect(btOpenen, &QPushButton::clicked, this, &TForm1::btOpenenClick);
+    connect(btBewaren, &QPushButton::clicked, this, &TForm1::btBewarenClick);
 
     lbNieuwMc = MakeCountLabel(m_canvas, "lbNieuwMc", QPoint(18, 578), QStringLiteral("Nieuw MC:"));
     lbQuint =

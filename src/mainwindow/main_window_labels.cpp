@@ -8,7 +8,6 @@
 #include "common/picture_box.h"
 #include "common/random_source.h"
 #include "common/widget_style.h"
-#include "mainwindow/about_box.h"
 #include "mainwindow/card_chooser.h"
 
 #include <QButtonGroup>
@@ -48,9 +47,18 @@ void TForm1::ApplyLabelMode()
         m_images[slot - 1]->setToolTip(view.hints[slot - 1]);
         m_labels[slot - 1]->setVisible(view.captionVisible[slot - 1]);
     }
-    m_aboutBox->magicLabel()->setText(view.magicCaption);
-    m_aboutBox->magicLabel()->setVisible(view.magicCaptionVisible);
-    m_aboutBox->magicIcon()->setToolTip(view.magicHint);
+    setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
+}
+
+QString TForm1::labelCaption(int slot) const
+{
+    return m_labels[slot - 1]->text();
+}
+
+void TForm1::setMagicCardText(const MagicCardText &text)
+{
+    m_magicText = text;
+    emit magicCardTextChanged(m_magicText);
 }
 
 void TForm1::ShowMagicCard()
@@ -63,12 +71,11 @@ void TForm1::ShowMagicCard()
     lbOudMc->setText(lines.oldMagicCard);
     lbQuint->setText(lines.quintessence);
     m_spread.setMagicCard(deck, count);
-    ShowCardPicture(*m_aboutBox->magicIcon(), deck, count.magicCard, m_services.dialogs);
+    emit magicCardChanged(deck, count.magicCard);
     lbNieuwMc->setVisible(lines.newMagicCard.has_value());
     if (lines.newMagicCard) {
         lbNieuwMc->setText(*lines.newMagicCard);
-        m_aboutBox->magicLabel()->setText(CardName(deck, count.newMagicCard));
-        m_aboutBox->magicLabel()->show();
+        setMagicCardText({CardName(deck, count.newMagicCard), true, m_magicText.hint});
     }
 }
 
@@ -116,8 +123,8 @@ ExportInputs TForm1::readExportInputs() const
         inputs.labels[slot - 1] = m_labels[slot - 1]->text();
         inputs.hints[slot - 1] = m_images[slot - 1]->toolTip();
     }
-    inputs.magicLabel = m_aboutBox->magicLabel()->text();
-    inputs.magicHint = m_aboutBox->magicIcon()->toolTip();
+    inputs.magicLabel = m_magicText.caption;
+    inputs.magicHint = m_magicText.hint;
     return inputs;
 }
 

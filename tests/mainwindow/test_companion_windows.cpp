@@ -1,9 +1,9 @@
 // The keys of the main window, the Magic Card box and the help window.
 
+#include "app/application_setup.h"
+#include "app_fixture.h"
 #include "common/picture_box.h"
-#include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
-#include "mainwindow/application_setup.h"
 #include "mainwindow/help_info.h"
 
 #include <QMessageBox>
@@ -12,7 +12,7 @@
 #include <QRadioButton>
 
 using namespace morvelin;
-using morvelin::test::MainWindowFixture;
+using morvelin::test::AppFixture;
 
 class TestCompanionWindows : public QObject {
     Q_OBJECT
@@ -20,7 +20,7 @@ class TestCompanionWindows : public QObject {
 private slots:
     void escEndsTheProgram()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!f.window->isVisible());
@@ -28,9 +28,9 @@ private slots:
 
     void spaceShowsAndHidesTheMagicCardBox()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
-        TAboutBox *box = f.window->aboutBox();
+        TAboutBox *box = &f.app->aboutBox();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(box->isVisible());
         QVERIFY(box->testAttribute(Qt::WA_WState_Visible));
@@ -48,19 +48,19 @@ private slots:
 
     void aClickOnTheBackgroundClosesTheBox()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.click("btMagic");
-        QVERIFY(f.window->aboutBox()->isVisible());
+        QVERIFY(f.app->aboutBox().isVisible());
         QTest::mouseClick(f.image(1), Qt::LeftButton);
-        QVERIFY(f.window->aboutBox()->isVisible());
+        QVERIFY(f.app->aboutBox().isVisible());
         QTest::mouseClick(f.find("canvas"), Qt::LeftButton, {}, QPoint(200, 33));
-        QVERIFY(!f.window->aboutBox()->isVisible());
+        QVERIFY(!f.app->aboutBox().isVisible());
     }
 
     void keypadPlusTogglesTheLayout()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::KeypadModifier);
         QVERIFY(!f.window->isCompactLayout());
@@ -73,7 +73,7 @@ private slots:
 
     void arrowsMoveThroughTheChoosersInARing()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         QList<QWidget *> visited;
         for (int step = 0; step < 4; ++step) {
@@ -102,7 +102,7 @@ private slots:
         QFETCH(int, deck);
         QFETCH(char, letter);
         QFETCH(int, mode);
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.chooseDeck(deck);
         if (letter == 'R')
@@ -113,7 +113,7 @@ private slots:
 
     void enterInAChooserPressesRwsTrefwoord()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.chooser(2)->setFocus();
         f.scripted.random.numbers = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -125,7 +125,7 @@ private slots:
 
     void tabOrder()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         const QStringList expected = {
             "ComboBox2",      "ComboBox3",        "ComboBox4", "btOpenen",   "btBewaren",
@@ -153,10 +153,10 @@ private slots:
 
     void helpWindow()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.click("btHelp1");
-        THelpInfo *help = f.window->helpInfo();
+        THelpInfo *help = &f.app->helpInfo();
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowTitle(), "Help Info");
         QCOMPARE(help->size(), QSize(471, 600));

@@ -1,9 +1,9 @@
 // The main window driven as a user drives it: the first draw, the choosers, the decks,
 // the layouts, the label modes and the clipboard.
 
+#include "app_fixture.h"
 #include "catalogue/card_texts.h"
 #include "common/picture_box.h"
-#include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/window_placement.h"
 
@@ -15,7 +15,7 @@
 #include <QScrollArea>
 
 using namespace morvelin;
-using morvelin::test::MainWindowFixture;
+using morvelin::test::AppFixture;
 
 namespace {
 
@@ -45,7 +45,7 @@ class TestMainWindow : public QObject {
 private slots:
     void startUpDrawsACompleteSpread()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         QCOMPARE(f.window->windowTitle(), "Morvelin - Herziene Versie 2.2");
         QCOMPARE(f.window->size(), QSize(kMainClientWidth, kCompactClientHeight));
@@ -66,12 +66,12 @@ private slots:
         QCOMPARE(f.find<QLabel>("lbNieuwMc")->text(), "Nieuw MC: Munten Vijf");
         QCOMPARE(QApplication::focusWidget(), f.chooser(1));
         QVERIFY(f.scripted.dialogs.shown.isEmpty());
-        QVERIFY(!f.window->spreadSaved());
+        QVERIFY(!f.app->spreadSaved());
     }
 
     void rndDrawsAgainUntilTheCardsDiffer()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.scripted.random.numbers = {9, 9, 4, 30, 31, 32};
         f.click("btRnd");
@@ -81,7 +81,7 @@ private slots:
 
     void typingCompletesToTheFirstItem()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.type(1, "15");
         QCOMPARE(f.chooser(1)->currentIndex(), 14);
@@ -99,7 +99,7 @@ private slots:
 
     void deckSwitchCarriesTheCardsByName()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(9, 2, 3));
         f.chooseDeck(kEtteilla);
         QCOMPARE(f.chooser(1)->currentText(), "18) De Monnik");
@@ -121,7 +121,7 @@ private slots:
     // applied by the chooser itself, not the carried-over one.
     void unknownTextAfterADeckSwitch()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.chooseDeck(kEtteilla);
         QCOMPARE(f.chooser(2)->currentIndex(), 7);
@@ -133,7 +133,7 @@ private slots:
 
     void toggleLayoutTwice()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.click("btPlus");
         QCOMPARE(f.window->height(), FullClientHeight());
@@ -155,7 +155,7 @@ private slots:
 
     void triangleShowsAndCountsSixSlots()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.click("btPlus");
         f.click("cbDriehoek");
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(f.image(8)->isVisible() && f.label(8)->isVisible());
         QCOMPARE(f.find<QLabel>("lbOudMc")->text(), "Oud MC: De Dwaas");
         QCOMPARE(f.find<QLabel>("lbQuint")->text(), "Quintessence: 22");
-        QCOMPARE(f.window->aboutBox()->magicLabel()->text(), "De Dwaas");
+        QCOMPARE(f.app->aboutBox().magicLabel()->text(), "De Dwaas");
 
         // Off again while no labels are shown: the pictures come back, their labels do not.
         f.click("RadioGroup1Item0");
@@ -215,7 +215,7 @@ private slots:
         QFETCH(bool, labelsShown);
         QFETCH(bool, magicShown);
 
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(2, 3, 4));
         // Mode 3 is chosen first: it stays selected, though disabled, on the Etteilla deck.
         f.window->setLabelMode(LabelMode(mode));
@@ -226,12 +226,12 @@ private slots:
         QCOMPARE(f.image(1)->toolTip(), hint);
         QCOMPARE(f.label(1)->isVisible(), labelsShown);
         QCOMPARE(f.label(10)->isVisible(), labelsShown);
-        QCOMPARE(f.window->aboutBox()->magicLabel()->isVisibleTo(f.window->aboutBox()), magicShown);
+        QCOMPARE(f.app->aboutBox().magicLabel()->isVisibleTo(&f.app->aboutBox()), magicShown);
     }
 
     void omschCyclesFromTheStart()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         QList<int> modes;
         for (int press = 0; press < 5; ++press) {
@@ -244,7 +244,7 @@ private slots:
 
     void rwsKeywordsFromTheThierensDeck()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.chooseDeck(kThierens);
         f.scripted.random.numbers = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1};
@@ -303,7 +303,7 @@ private slots:
         QFETCH(QString, full);
         QFETCH(QString, four);
 
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.window->setLabelMode(LabelMode(mode));
         if (triangle) {
@@ -328,7 +328,7 @@ private slots:
     {
         QFETCH(bool, full);
         QFETCH(int, deck);
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.chooseDeck(deck);
         if (full)
@@ -360,7 +360,7 @@ private slots:
 
     void spreadPictureHeights()
     {
-        MainWindowFixture f;
+        AppFixture f;
         QVERIFY(f.open());
         f.click("btBigImg");
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(498, 172));

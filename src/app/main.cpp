@@ -1,13 +1,14 @@
 // Morvelin: sets up the application, creates the windows and runs the event loop.
 
+#include "app/application_setup.h"
+#include "app/morvelin_app.h"
 #include "common/clock.h"
 #include "common/message_dialogs.h"
 #include "common/random_source.h"
 #include "common/services.h"
-#include "mainwindow/application_setup.h"
-#include "mainwindow/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +20,8 @@ int main(int argc, char *argv[])
     morvelin::SystemClock clock;
     const morvelin::Services services{dialogs, random, clock};
 
-    morvelin::TForm1 Form1(services);
-    Form1.show();
+    // The lists lie where the program was started from; it never changes directory.
+    morvelin::MorvelinApp morvelin(services, QDir::currentPath());
+    morvelin.start();
     return app.exec();
 }

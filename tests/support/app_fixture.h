@@ -1,7 +1,9 @@
 #pragma once
-// @brief A fresh main window per test, opened with a scripted first draw, and short
-// ways to reach its controls by their names.
+// @brief The whole program per test, its list files in a fresh temporary folder, its
+// main window opened with a scripted first draw, and short ways to reach the controls
+// of its windows by their names.
 
+#include "app/morvelin_app.h"
 #include "mainwindow/card_chooser.h"
 #include "mainwindow/main_window.h"
 #include "scripted_services.h"
@@ -11,32 +13,45 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include <memory>
 
 namespace morvelin::test {
 
-struct MainWindowFixture {
-    ScriptedServices scripted;
-    std::unique_ptr<TForm1> window;
+// The control of that window with that object name; a missing one ends the test run.
+template <typename T = QWidget>
+T *FindControl(const QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name));
+    if (!control)
+        qFatal("no control named %s", name);
+    return control;
+}
 
-    // Opens the window; its first showing draws these three cards (numbers 1..78).
+struct AppFixture {
+    ScriptedServices scripted;
+    QTemporaryDir folder;
+    std::unique_ptr<MorvelinApp> app;
+    TForm1 *window = nullptr;
+
+    // Starts the program; the main window's first showing draws these three cards (1..78).
     bool open(int a = 1, int b = 2, int c = 3)
     {
         scripted.random.numbers = {a - 1, b - 1, c - 1};
-        window = std::make_unique<TForm1>(scripted.services());
-        window->show();
+        app = std::make_unique<MorvelinApp>(scripted.services(), folder.path());
+        window = &app->form1();
+        app->start();
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
+        return QTest::qWaitForWindowActive(window);
     }
+    QString path(const QString &fileName) const { return folder.filePath(fileName); }
 
+    // A control of the main window.
     template <typename T = QWidget>
     T *find(const char *name) const
     {
-        T *control = window->findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control named %s", name);
-        return control;
+        return FindControl<T>(window, name);
     }
     QLabel *label(int slot) const
     {

@@ -1,0 +1,61 @@
+#include "app/morvelin_app.h"
+
+#include "app/save_flow.h"
+#include "history/history_file.h"
+#include "mainwindow/about_box.h"
+#include "mainwindow/help_info.h"
+#include "mainwindow/main_window.h"
+
+#include <QLocale>
+
+namespace morvelin {
+
+namespace {
+
+const QString kPentagramBackupName = QStringLiteral("TarPentLijst.bak");
+
+} // namespace
+
+MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
+    : m_services(services), m_store(listFolder), m_monthNames(LocaleMonthNames(QLocale()))
+{
+    m_form1 = std::make_unique<TForm1>(m_services);
+    m_aboutBox = std::make_unique<TAboutBox>(m_services.dialogs);
+    m_helpInfo = std::make_unique<THelpInfo>();
+    m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames,
+                                            m_spreadSaved);
+    connectMainWindow();
+}
+
+MorvelinApp::~MorvelinApp() = default;
+
+void MorvelinApp::start()
+{
+    m_form1->show();
+}
+
+void MorvelinApp::connectMainWindow()
+{
+    TForm1 *form1 = m_form1.get();
+    connect(form1, &TForm1::spreadChanged, this, [this] { m_spreadSaved = false; });
+    connect(form1, &TForm1::magicCardChanged, m_aboutBox.get(), &TAboutBox::showCard);
+    connect(form1, &TForm1::magicCardTextChanged, m_aboutBox.get(), &TAboutBox::showText);
+    connect(form1, &TForm1::magicCardBoxRequested, this,
+            [this] { m_aboutBox->showOver(m_form1.get()); });
+    connect(form1, &TForm1::magicCardBoxDismissed, m_aboutBox.get(), &QWidget::hide);
+    connect(form1, &TForm1::helpRequested, m_helpInfo.get(), &THelpInfo::showHelp);
+    connect(form1, &TForm1::saveRequested, m_saveFlow.get(), &SaveFlow::SaveSpread);
+    connect(form1, &TForm1::closing, this, &MorvelinApp::FormClose);
+}
+
+void MorvelinApp::FormClose()
+{
+    m_aboutBox->close();
+    m_helpInfo->close();
+    // Nothing is left to tell a failed removal to: the program is ending, and the
+    // backup only ever holds what the list holds or held.
+    (void)m_store.remove(kHistoryBackupName);
+    (void)m_store.remove(kPentagramBackupName);
+}
+
+} // namespace morvelin

@@ -1,0 +1,60 @@
+#pragma once
+// @brief The application object: it creates the program's windows once, in their
+// start-up order, owns what several of them share (whether the spread on screen is
+// saved, the folder of the list files), connects them, and cleans up when the main
+// window closes. No window creates or reaches into another.
+
+#include "common/list_date.h"
+#include "common/services.h"
+#include "history/text_list_store.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace morvelin {
+
+class SaveFlow;
+class TAboutBox;
+class TForm1;
+class THelpInfo;
+
+class MorvelinApp : public QObject {
+    Q_OBJECT
+
+public:
+    // listFolder holds the list files: the current directory in the program.
+    MorvelinApp(const Services &services, const QString &listFolder);
+    ~MorvelinApp() override;
+
+    // Shows the main window, whose first showing draws a spread.
+    void start();
+
+    TForm1 &form1() const { return *m_form1; }
+    TAboutBox &aboutBox() const { return *m_aboutBox; }
+    THelpInfo &helpInfo() const { return *m_helpInfo; }
+
+    // True while the spread on the main window is already in the history file.
+    bool spreadSaved() const { return m_spreadSaved; }
+    const TextListStore &store() const { return m_store; }
+
+private:
+    void connectMainWindow();
+    // The end of the program: the other windows close and the backups are deleted;
+    // the list files themselves stay.
+    void FormClose();
+
+    Services m_services;
+    TextListStore m_store;
+    MonthNames m_monthNames;
+    bool m_spreadSaved = false;
+
+    // In the start-up order; destroyed in reverse.
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<THelpInfo> m_helpInfo;
+    std::unique_ptr<SaveFlow> m_saveFlow;
+};
+
+} // namespace morvelin

@@ -1,0 +1,21 @@
+#pragma once
+// @brief The history file "MorvelLijst.txt" and its backup "MorvelLijst.bak", and the
+// one way a save adds a line to them.
+
+#include "common/result.h"
+#include "history/text_list_store.h"
+
+#include <QString>
+
+namespace morvelin {
+
+inline const QString kHistoryFileName = QStringLiteral("MorvelLijst.txt");
+inline const QString kHistoryBackupName = QStringLiteral("MorvelLijst.bak");
+
+// Reads the history (a missing file is an empty list), appends the line and writes the
+// list to the history file, then the same list to the backup. When the history cannot
+// be written neither file changes; when only the backup fails, the line is saved and
+// the failure is reported all the same.
+Status AppendHistoryLine(const TextListStore &store, const QString &line);
+
+} // namespace morvelin

@@ -1,0 +1,216 @@
+// The list files: encodings and line ends read and kept, and writes that fail without
+// touching what was there, in ways that stop root too.
+
+#include "history/history_file.h"
+#include "history/text_list_store.h"
+
+#include <QtTest>
+
+#include <QTemporaryDir>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace morvelin;
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every file of the folder: a failed write leaves no temporary file behind.
+QStringList FilesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+const QString kEuroE = QString::fromUtf8("Liefde € één");
+const QString kSnowman = QString::fromUtf8("Sneeuw ☃");
+
+} // namespace
+
+class TestTextListStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readAndWriteBack_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QByteArray>("written");
+
+        const QByteArray ansi = "Liefde \x80 \xE9\xE9n";
+        QTest::addRow("Windows-1252") << ansi + "\r\nb\r\n" << QStringList{kEuroE, "b"}
+                                      << int(TextEncoding::Windows1252) << ansi + "\r\nb\r\n";
+        QTest::addRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"}
+                                 << int(TextEncoding::Windows1252) << QByteArray("a\r\nb\r\n");
+        QTest::addRow("CR only") << QByteArray("a\rb\r") << QStringList{"a", "b"}
+                                 << int(TextEncoding::Windows1252) << QByteArray("a\r\nb\r\n");
+        QTest::addRow("mixed, empty lines kept")
+            << QByteArray("a\r\r\nb\n\nc") << QStringList{"a", "", "b", "", "c"}
+            << int(TextEncoding::Windows1252) << QByteArray("a\r\n\r\nb\r\n\r\nc\r\n");
+        QTest::addRow("no final line break") << QByteArray("a\r\nb") << QStringList{"a", "b"}
+                                             << int(TextEncoding::Windows1252)
+                                             << QByteArray("a\r\nb\r\n");
+        QTest::addRow("empty file") << QByteArray() << QStringList{}
+                                    << int(TextEncoding::Windows1252) << QByteArray();
+        // Bytes that Windows-1252 leaves undefined come back as they were.
+        QTest::addRow("every byte survives")
+            << QByteArray("\x81\x8D\x8F\x90\x9D\x00\x01 x", 9) + "\r\n"
+            << QStringList{QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D\u0000\u0001 x", 9)}
+            << int(TextEncoding::Windows1252) << QByteArray("\x81\x8D\x8F\x90\x9D\x00\x01 x\r\n", 11);
+
+        const QByteArray utf8 = kEuroE.toUtf8();
+        QTest::addRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + utf8 + "\n" << QStringList{kEuroE}
+                                        << int(TextEncoding::Utf8Bom)
+                                        << "\xEF\xBB\xBF" + utf8 + "\r\n";
+        QTest::addRow("UTF-16 LE with BOM")
+            << QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8) << QStringList{"a"}
+            << int(TextEncoding::Utf16LeBom) << QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8);
+        QTest::addRow("UTF-16 BE with BOM")
+            << QByteArray("\xFE\xFF\0a\0\n", 6) << QStringList{"a"}
+            << int(TextEncoding::Utf16BeBom) << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
+    }
+    void readAndWriteBack()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QFETCH(int, encoding);
+        QFETCH(QByteArray, written);
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        WriteBytes(store.path("lijst.txt"), bytes);
+
+        const Result<TextList> read = store.read("lijst.txt");
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->lines, lines);
+        QCOMPARE(int(read->encoding), encoding);
+        QVERIFY(store.write("lijst.txt", *read));
+        QCOMPARE(ReadBytes(store.path("lijst.txt")), written);
+    }
+
+    void aCharacterBeyondWindows1252IsWrittenAsUtf8()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        QVERIFY(store.write("lijst.txt", TextList{{"a", kSnowman}, TextEncoding::Windows1252}));
+        QCOMPARE(ReadBytes(store.path("lijst.txt")),
+                 "\xEF\xBB\xBF" "a\r\n" + kSnowman.toUtf8() + "\r\n");
+        QCOMPARE(store.read("lijst.txt")->lines, (QStringList{"a", kSnowman}));
+    }
+
+    void unreadableMarkedTextIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addRow("UTF-16 with an odd byte count") << QByteArray("\xFF\xFE" "a\0b", 5);
+        QTest::addRow("broken UTF-8 after its BOM") << QByteArray("\xEF\xBB\xBF" "a\xFF" "b");
+    }
+    void unreadableMarkedTextIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        WriteBytes(store.path("MorvelLijst.txt"), bytes);
+        const Result<TextList> read = store.read("MorvelLijst.txt");
+        QVERIFY(!read);
+        QVERIFY2(read.error().startsWith("MorvelLijst.txt kan niet gelezen worden: "),
+                 qPrintable(read.error()));
+        // Nothing could be appended to it either: the file stays as it is.
+        QVERIFY(!AppendHistoryLine(store, "nieuw"));
+        QCOMPARE(ReadBytes(store.path("MorvelLijst.txt")), bytes);
+    }
+
+    void aFolderWhereTheFileShouldBe()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        QVERIFY(QDir(folder.path()).mkdir("MorvelLijst.txt"));
+        QVERIFY(store.exists("MorvelLijst.txt"));
+        QVERIFY(store.read("MorvelLijst.txt").error().startsWith(
+            "MorvelLijst.txt kan niet gelezen worden: "));
+        const Status written = store.write("MorvelLijst.txt", TextList{{"a"}});
+        QVERIFY(!written);
+        QVERIFY2(written.error().startsWith("MorvelLijst.txt kan niet bewaard worden: "),
+                 qPrintable(written.error()));
+        QVERIFY(QFileInfo(store.path("MorvelLijst.txt")).isDir());
+        QCOMPARE(FilesIn(folder.path()), QStringList{"MorvelLijst.txt"});
+    }
+
+    void aPathThroughARegularFile()
+    {
+        QTemporaryDir folder;
+        WriteBytes(folder.filePath("plain"), "x");
+        const TextListStore store(folder.filePath("plain"));
+        QVERIFY(!store.exists("MorvelLijst.txt"));
+        const Status written = store.write("MorvelLijst.txt", TextList{{"a"}});
+        QVERIFY(!written);
+        QVERIFY2(written.error().startsWith("MorvelLijst.txt kan niet bewaard worden: "),
+                 qPrintable(written.error()));
+        QCOMPARE(ReadBytes(folder.filePath("plain")), QByteArray("x"));
+    }
+
+    // A full disk, as root meets it too: the child may not grow any file beyond a few bytes.
+    void aFullDiskLeavesBothFilesAsTheyWere()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        const QByteArray history = "01.jan.26 (a) [0] 01 02 03\r\n";
+        WriteBytes(store.path(kHistoryFileName), history);
+        WriteBytes(store.path(kHistoryBackupName), history);
+
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{40, 40};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const Status saved = AppendHistoryLine(store, "09.dec.26 (b) [0] 04 05 06");
+            _exit(!saved && saved.error().startsWith("MorvelLijst.txt kan niet bewaard worden: ")
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(ReadBytes(store.path(kHistoryFileName)), history);
+        QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), history);
+        QCOMPARE(FilesIn(folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
+    }
+
+    void appendWritesHistoryThenAnEqualBackup()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        QVERIFY(AppendHistoryLine(store, "a"));
+        QVERIFY(AppendHistoryLine(store, "b"));
+        QCOMPARE(ReadBytes(store.path(kHistoryFileName)), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), QByteArray("a\r\nb\r\n"));
+    }
+
+    void removeIsQuietWhenNothingIsThere()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        QVERIFY(store.remove("weg.bak"));
+        WriteBytes(store.path("weg.bak"), "x");
+        QVERIFY(store.remove("weg.bak"));
+        QVERIFY(!store.exists("weg.bak"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextListStore)
+#include "test_text_list_store.moc"
