@@ -22,8 +22,7 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_form1 = std::make_unique<TForm1>(m_services);
     m_aboutBox = std::make_unique<TAboutBox>(m_services.dialogs);
     m_helpInfo = std::make_unique<THelpInfo>();
-    m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames,
-                                            m_spreadSaved);
+    m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
 }
 
@@ -37,7 +36,7 @@ void MorvelinApp::start()
 void MorvelinApp::connectMainWindow()
 {
     TForm1 *form1 = m_form1.get();
-    connect(form1, &TForm1::spreadChanged, this, [this] { m_spreadSaved = false; });
+    connect(form1, &TForm1::spreadChanged, this, [this] { m_shared.spreadSaved = false; });
     connect(form1, &TForm1::magicCardChanged, m_aboutBox.get(), &TAboutBox::showCard);
     connect(form1, &TForm1::magicCardTextChanged, m_aboutBox.get(), &TAboutBox::showText);
     connect(form1, &TForm1::magicCardBoxRequested, this,

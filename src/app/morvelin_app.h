@@ -4,6 +4,7 @@
 // saved, the folder of the list files), connects them, and cleans up when the main
 // window closes. No window creates or reaches into another.
 
+#include "app/shared_state.h"
 #include "common/list_date.h"
 #include "common/services.h"
 #include "history/text_list_store.h"
@@ -35,8 +36,8 @@ public:
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
 
-    // True while the spread on the main window is already in the history file.
-    bool spreadSaved() const { return m_spreadSaved; }
+    bool spreadSaved() const { return m_shared.spreadSaved; }
+    const SharedState &shared() const { return m_shared; }
     const TextListStore &store() const { return m_store; }
 
 private:
@@ -48,7 +49,7 @@ private:
     Services m_services;
     TextListStore m_store;
     MonthNames m_monthNames;
-    bool m_spreadSaved = false;
+    SharedState m_shared;
 
     // In the start-up order; destroyed in reverse.
     std::unique_ptr<TForm1> m_form1;

@@ -1,5 +1,6 @@
 #include "app/save_flow.h"
 
+#include "app/shared_state.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "history/history_file.h"
@@ -9,18 +10,15 @@
 namespace morvelin {
 
 SaveFlow::SaveFlow(TForm1 &form1, const Services &services, const TextListStore &store,
-                   const MonthNames &monthNames, bool &spreadSaved)
-    : m_form1(form1)
-    , m_services(services)
-    , m_store(store)
-    , m_monthNames(monthNames)
-    , m_spreadSaved(spreadSaved)
+                   const MonthNames &monthNames, SharedState &shared)
+    : m_form1(form1), m_services(services), m_store(store), m_monthNames(monthNames),
+      m_shared(shared)
 {
 }
 
 void SaveFlow::SaveSpread(SaveButton button)
 {
-    if (m_spreadSaved) {
+    if (m_shared.spreadSaved) {
         m_services.dialogs.message(QStringLiteral("   Legging is al Bewaard!"));
         if (button == SaveButton::Large)
             emit historyCursorToEnd();
@@ -38,11 +36,10 @@ void SaveFlow::SaveSpread(SaveButton button)
                                  *comment,
                                  m_form1.deckId(),
                                  {spread.card(1), spread.card(2), spread.card(3)}};
-        const Status saved =
-            AppendHistoryLine(m_store, ComposeHistoryLine(entry, m_monthNames));
+        const Status saved = AppendHistoryLine(m_store, ComposeHistoryLine(entry, m_monthNames));
         if (saved) {
             emit historySaved();
-            m_spreadSaved = true;
+            m_shared.spreadSaved = true;
         } else {
             m_services.dialogs.error(saved.error());
         }
@@ -55,8 +52,8 @@ void SaveFlow::SaveSpread(SaveButton button)
 
 std::optional<QString> SaveFlow::askComment()
 {
-    const QString names = m_form1.labelCaption(1) + u',' + m_form1.labelCaption(2) + u','
-                          + m_form1.labelCaption(3);
+    const QString names =
+        m_form1.labelCaption(1) + u',' + m_form1.labelCaption(2) + u',' + m_form1.labelCaption(3);
     return m_services.dialogs.textInput(QStringLiteral("Bewaren in MorvelLijst.txt?"),
                                         QStringLiteral("Omschrijving: Max 80 tekens."), names);
 }

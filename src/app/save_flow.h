@@ -10,6 +10,7 @@
 namespace morvelin {
 
 class TForm1;
+struct SharedState;
 class TextListStore;
 enum class SaveButton;
 
@@ -17,9 +18,8 @@ class SaveFlow : public QObject {
     Q_OBJECT
 
 public:
-    // spreadSaved is the application's mark that the spread on screen is saved.
     SaveFlow(TForm1 &form1, const Services &services, const TextListStore &store,
-             const MonthNames &monthNames, bool &spreadSaved);
+             const MonthNames &monthNames, SharedState &shared);
 
     void SaveSpread(SaveButton button);
 
@@ -38,7 +38,7 @@ private:
     Services m_services;
     const TextListStore &m_store;
     const MonthNames &m_monthNames;
-    bool &m_spreadSaved;
+    SharedState &m_shared;
 };
 
 } // namespace morvelin

@@ -30,7 +30,9 @@ QString ListMonthAbbreviation(int month, const MonthNames &localeNames)
 
 QString FormatListDate(QDate date, const MonthNames &localeNames)
 {
-    const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    const auto twoDigits = [](int n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
     return QStringLiteral("%1.%2.%3")
         .arg(twoDigits(date.day()), ListMonthAbbreviation(date.month(), localeNames),
              twoDigits(date.year() % 100));

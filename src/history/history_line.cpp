@@ -24,7 +24,7 @@ QString CutComment(const QString &comment)
     if (comment.size() <= kMaxCommentLength)
         return comment;
     const int end = comment.at(kMaxCommentLength - 1).isHighSurrogate() ? kMaxCommentLength - 1
-                                                                         : kMaxCommentLength;
+                                                                        : kMaxCommentLength;
     return comment.left(end);
 }
 
@@ -53,8 +53,8 @@ QString ComposeHistoryLine(const HistoryEntry &entry, const MonthNames &monthNam
     const QString comment = CutComment(CleanComment(entry.comment));
     return FormatListDate(entry.date, monthNames) + QStringLiteral(" (")
            + (comment.isEmpty() ? QStringLiteral("...") : comment) + QStringLiteral(") [")
-           + QString::number(entry.deck) + QStringLiteral("] ") + TwoDigits(entry.cards[0])
-           + u' ' + TwoDigits(entry.cards[1]) + u' ' + TwoDigits(entry.cards[2]);
+           + QString::number(entry.deck) + QStringLiteral("] ") + TwoDigits(entry.cards[0]) + u' '
+           + TwoDigits(entry.cards[1]) + u' ' + TwoDigits(entry.cards[2]);
 }
 
 Result<HistoryCode> ParseHistoryCode(QStringView line)

@@ -80,8 +80,8 @@ Status TextListStore::remove(const QString &fileName) const
     QFile file(path(fileName));
     if (!file.exists() || file.remove())
         return Succeeded();
-    return Failure{QStringLiteral("%1 kan niet verwijderd worden: %2.")
-                       .arg(fileName, file.errorString())};
+    return Failure{
+        QStringLiteral("%1 kan niet verwijderd worden: %2.").arg(fileName, file.errorString())};
 }
 
 } // namespace morvelin

@@ -11,11 +11,12 @@ namespace {
 
 MonthNames DutchNames()
 {
-    return {"jan.", "feb.", "mrt.", "apr.", "mei", "jun.",
+    return {"jan.", "feb.", "mrt.", "apr.", "mei",  "jun.",
             "jul.", "aug.", "sep.", "okt.", "nov.", "dec."};
 }
 
-HistoryEntry Entry(const QString &comment, DeckId deck = 0, std::array<CardNo, 3> cards = {5, 17, 78})
+HistoryEntry Entry(const QString &comment, DeckId deck = 0,
+                   std::array<CardNo, 3> cards = {5, 17, 78})
 {
     return {QDate(2026, 12, 9), comment, deck, cards};
 }
@@ -46,14 +47,17 @@ private slots:
     {
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("stored");
-        QTest::addRow("empty") << "" << "...";
+        QTest::addRow("empty") << ""
+                               << "...";
         QTest::addRow("80 kept") << QString(80, 'a') << QString(80, 'a');
         QTest::addRow("81 cut") << QString(81, 'b') << QString(80, 'b');
         QTest::addRow("200 cut") << QString(200, 'c') << QString(80, 'c');
-        QTest::addRow("brackets kept") << "(a) [2] b]" << "(a) [2] b]";
+        QTest::addRow("brackets kept") << "(a) [2] b]"
+                                       << "(a) [2] b]";
         QTest::addRow("line breaks become one space") << "een\r\ntwee\ndrie\tvier"
                                                       << "een twee drie vier";
-        QTest::addRow("only breaks") << "\r\n" << " ";
+        QTest::addRow("only breaks") << "\r\n"
+                                     << " ";
         QTest::addRow("no pair cut in half")
             << QString(79, 'd') + QString::fromUcs4(U"\U0001F31F") << QString(79, 'd');
     }
@@ -86,14 +90,14 @@ private slots:
         QTest::addRow("deck 2") << "09.dec.26 (x) [2] 01 28 19" << 2 << "";
         QTest::addRow("old deck 5 opens Rider Waite") << "01.jan.99 (x) [5] 01 28 19" << 0 << "";
         QTest::addRow("just the code") << "1] 78 01 02" << 1 << "";
-        QTest::addRow("letter in a card") << "09.dec.26 (x) [0] 0a 17 78" << -1
-                                          << "'0a' is not a valid integer value";
-        QTest::addRow("letter as deck") << "09.dec.26 (x) [R] 05 17 78" << -1
-                                        << "'R' is not a valid integer value";
-        QTest::addRow("blank in a card") << "09.dec.26 (x) [0] 05  7 78" << -1
-                                         << "' 7' is not a valid integer value";
-        QTest::addRow("sign in a card") << "09.dec.26 (x) [0] 05 -7 78" << -1
-                                        << "'-7' is not a valid integer value";
+        QTest::addRow("letter in a card")
+            << "09.dec.26 (x) [0] 0a 17 78" << -1 << "'0a' is not a valid integer value";
+        QTest::addRow("letter as deck")
+            << "09.dec.26 (x) [R] 05 17 78" << -1 << "'R' is not a valid integer value";
+        QTest::addRow("blank in a card")
+            << "09.dec.26 (x) [0] 05  7 78" << -1 << "' 7' is not a valid integer value";
+        QTest::addRow("sign in a card")
+            << "09.dec.26 (x) [0] 05 -7 78" << -1 << "'-7' is not a valid integer value";
         QTest::addRow("short line") << "0] 05" << -1 << "'' is not a valid integer value";
         QTest::addRow("empty line") << "" << -1 << "'' is not a valid integer value";
         QTest::addRow("card 00 refused") << "09.dec.26 (x) [0] 00 17 78" << -1
@@ -136,11 +140,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("date");
-        QTest::addRow("Dutch with its full stop") << "dec." << "09.dec.26";
-        QTest::addRow("English") << "Dec" << "09.Dec.26";
-        QTest::addRow("four letters cut") << "Dez.." << "09.Dez.26";
-        QTest::addRow("long name cut") << "desember" << "09.des.26";
-        QTest::addRow("too short takes English") << "d." << "09.Dec.26";
+        QTest::addRow("Dutch with its full stop") << "dec."
+                                                  << "09.dec.26";
+        QTest::addRow("English") << "Dec"
+                                 << "09.Dec.26";
+        QTest::addRow("four letters cut") << "Dez.."
+                                          << "09.Dez.26";
+        QTest::addRow("long name cut") << "desember"
+                                       << "09.des.26";
+        QTest::addRow("too short takes English") << "d."
+                                                 << "09.Dec.26";
     }
     void monthNames()
     {

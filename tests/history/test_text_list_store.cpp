@@ -53,8 +53,9 @@ private slots:
         QTest::addColumn<QByteArray>("written");
 
         const QByteArray ansi = "Liefde \x80 \xE9\xE9n";
-        QTest::addRow("Windows-1252") << ansi + "\r\nb\r\n" << QStringList{kEuroE, "b"}
-                                      << int(TextEncoding::Windows1252) << ansi + "\r\nb\r\n";
+        QTest::addRow("Windows-1252")
+            << ansi + "\r\nb\r\n"
+            << QStringList{kEuroE, "b"} << int(TextEncoding::Windows1252) << ansi + "\r\nb\r\n";
         QTest::addRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"}
                                  << int(TextEncoding::Windows1252) << QByteArray("a\r\nb\r\n");
         QTest::addRow("CR only") << QByteArray("a\rb\r") << QStringList{"a", "b"}
@@ -62,27 +63,32 @@ private slots:
         QTest::addRow("mixed, empty lines kept")
             << QByteArray("a\r\r\nb\n\nc") << QStringList{"a", "", "b", "", "c"}
             << int(TextEncoding::Windows1252) << QByteArray("a\r\n\r\nb\r\n\r\nc\r\n");
-        QTest::addRow("no final line break") << QByteArray("a\r\nb") << QStringList{"a", "b"}
-                                             << int(TextEncoding::Windows1252)
-                                             << QByteArray("a\r\nb\r\n");
-        QTest::addRow("empty file") << QByteArray() << QStringList{}
-                                    << int(TextEncoding::Windows1252) << QByteArray();
+        QTest::addRow("no final line break")
+            << QByteArray("a\r\nb") << QStringList{"a", "b"} << int(TextEncoding::Windows1252)
+            << QByteArray("a\r\nb\r\n");
+        QTest::addRow("empty file")
+            << QByteArray() << QStringList{} << int(TextEncoding::Windows1252) << QByteArray();
         // Bytes that Windows-1252 leaves undefined come back as they were.
         QTest::addRow("every byte survives")
             << QByteArray("\x81\x8D\x8F\x90\x9D\x00\x01 x", 9) + "\r\n"
             << QStringList{QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D\u0000\u0001 x", 9)}
-            << int(TextEncoding::Windows1252) << QByteArray("\x81\x8D\x8F\x90\x9D\x00\x01 x\r\n", 11);
+            << int(TextEncoding::Windows1252)
+            << QByteArray("\x81\x8D\x8F\x90\x9D\x00\x01 x\r\n", 11);
 
         const QByteArray utf8 = kEuroE.toUtf8();
-        QTest::addRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + utf8 + "\n" << QStringList{kEuroE}
-                                        << int(TextEncoding::Utf8Bom)
-                                        << "\xEF\xBB\xBF" + utf8 + "\r\n";
-        QTest::addRow("UTF-16 LE with BOM")
-            << QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8) << QStringList{"a"}
-            << int(TextEncoding::Utf16LeBom) << QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8);
+        QTest::addRow("UTF-8 with BOM")
+            << "\xEF\xBB\xBF" + utf8 + "\n"
+            << QStringList{kEuroE} << int(TextEncoding::Utf8Bom) << "\xEF\xBB\xBF" + utf8 + "\r\n";
+        QTest::addRow("UTF-16 LE with BOM") << QByteArray("\xFF\xFE"
+                                                          "a\0\r\0\n\0",
+                                                          8)
+                                            << QStringList{"a"} << int(TextEncoding::Utf16LeBom)
+                                            << QByteArray("\xFF\xFE"
+                                                          "a\0\r\0\n\0",
+                                                          8);
         QTest::addRow("UTF-16 BE with BOM")
-            << QByteArray("\xFE\xFF\0a\0\n", 6) << QStringList{"a"}
-            << int(TextEncoding::Utf16BeBom) << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
+            << QByteArray("\xFE\xFF\0a\0\n", 6) << QStringList{"a"} << int(TextEncoding::Utf16BeBom)
+            << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
     }
     void readAndWriteBack()
     {
@@ -107,16 +113,21 @@ private slots:
         QTemporaryDir folder;
         const TextListStore store(folder.path());
         QVERIFY(store.write("lijst.txt", TextList{{"a", kSnowman}, TextEncoding::Windows1252}));
-        QCOMPARE(ReadBytes(store.path("lijst.txt")),
-                 "\xEF\xBB\xBF" "a\r\n" + kSnowman.toUtf8() + "\r\n");
+        QCOMPARE(ReadBytes(store.path("lijst.txt")), "\xEF\xBB\xBF"
+                                                     "a\r\n"
+                                                         + kSnowman.toUtf8() + "\r\n");
         QCOMPARE(store.read("lijst.txt")->lines, (QStringList{"a", kSnowman}));
     }
 
     void unreadableMarkedTextIsRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addRow("UTF-16 with an odd byte count") << QByteArray("\xFF\xFE" "a\0b", 5);
-        QTest::addRow("broken UTF-8 after its BOM") << QByteArray("\xEF\xBB\xBF" "a\xFF" "b");
+        QTest::addRow("UTF-16 with an odd byte count") << QByteArray("\xFF\xFE"
+                                                                     "a\0b",
+                                                                     5);
+        QTest::addRow("broken UTF-8 after its BOM") << QByteArray("\xEF\xBB\xBF"
+                                                                  "a\xFF"
+                                                                  "b");
     }
     void unreadableMarkedTextIsRefused()
     {
@@ -139,8 +150,9 @@ private slots:
         const TextListStore store(folder.path());
         QVERIFY(QDir(folder.path()).mkdir("MorvelLijst.txt"));
         QVERIFY(store.exists("MorvelLijst.txt"));
-        QVERIFY(store.read("MorvelLijst.txt").error().startsWith(
-            "MorvelLijst.txt kan niet gelezen worden: "));
+        QVERIFY(store.read("MorvelLijst.txt")
+                    .error()
+                    .startsWith("MorvelLijst.txt kan niet gelezen worden: "));
         const Status written = store.write("MorvelLijst.txt", TextList{{"a"}});
         QVERIFY(!written);
         QVERIFY2(written.error().startsWith("MorvelLijst.txt kan niet bewaard worden: "),
