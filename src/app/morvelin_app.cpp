@@ -1,5 +1,6 @@
 #include "app/morvelin_app.h"
 
+#include "analysis/analyse_box.h"
 #include "app/save_flow.h"
 #include "history/history_file.h"
 #include "mainwindow/about_box.h"
@@ -22,6 +23,7 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_form1 = std::make_unique<TForm1>(m_services);
     m_aboutBox = std::make_unique<TAboutBox>(m_services.dialogs);
     m_helpInfo = std::make_unique<THelpInfo>();
+    m_analyseBox = std::make_unique<TAnalyseBox>(m_services.dialogs, m_store, m_shared);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
 }
@@ -51,6 +53,7 @@ void MorvelinApp::FormClose()
 {
     m_aboutBox->close();
     m_helpInfo->close();
+    m_analyseBox->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

@@ -18,6 +18,7 @@ namespace morvelin {
 
 class SaveFlow;
 class TAboutBox;
+class TAnalyseBox;
 class TForm1;
 class THelpInfo;
 
@@ -35,9 +36,11 @@ public:
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
+    TAnalyseBox &analyseBox() const { return *m_analyseBox; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
+    SharedState &shared() { return m_shared; }
     const TextListStore &store() const { return m_store; }
 
 private:
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<THelpInfo> m_helpInfo;
+    std::unique_ptr<TAnalyseBox> m_analyseBox;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 
