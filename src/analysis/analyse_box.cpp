@@ -80,6 +80,8 @@ bool TAnalyseBox::readHistory(QStringList &lines)
 void TAnalyseBox::setQuestionCount(const QString &count)
 {
     lbAantal->setText(kQuestions + count);
+    // The label grows with its number, to the right, as far as the window allows.
+    lbAantal->resize(lbAantal->sizeHint().width(), lbAantal->height());
 }
 
 bool TAnalyseBox::CountAllYears()

@@ -60,7 +60,10 @@ QListView *MakeColumnList(QWidget *parent, QStringListModel *model)
     list->setWrapping(true);
     list->setUniformItemSizes(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The 78 lines fit the three columns exactly; a scroll bar would take the room of
+    // the last row and push three lines into a fourth column.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setGridSize(QSize(list->contentsRect().width() / kListColumns, kListRowHeight));
     list->setModel(model);
     return list;
@@ -91,7 +94,7 @@ void TAnalyseBox::createControls()
     btMore = MakeSpeedButton(this, "btMore", QRect(131, 492, 40, 20), QStringLiteral(">>>"),
                              QStringLiteral("Later"));
     btKoppie = MakeHandButton(this, "btKoppie", QRect(10, 479, 75, 24), QStringLiteral("Kopieer"),
-                          QStringLiteral("Kopieer lijst naar geheugen."));
+                              QStringLiteral("Kopieer lijst naar geheugen."));
 
     rbDef = MakeModeButton(this, "rbDef", QRect(176, 464, 136, 17),
                            QStringLiteral("Sorteer op Aantal"));
@@ -104,10 +107,11 @@ void TAnalyseBox::createControls()
         modes->addButton(button);
     rbDef->setChecked(true);
 
-    btSamen = MakeHandButton(this, "btSamen", QRect(316, 466, 94, 24), QStringLiteral("Samenvatting"),
-                         QStringLiteral("Toon Groepen Opgeteld"));
+    btSamen =
+        MakeHandButton(this, "btSamen", QRect(316, 466, 94, 24), QStringLiteral("Samenvatting"),
+                       QStringLiteral("Toon Groepen Opgeteld"));
     btReset = MakeHandButton(this, "btReset", QRect(316, 493, 94, 24), QStringLiteral("Alles"),
-                         QStringLiteral("Zet Filter uit + Reset"));
+                             QStringLiteral("Zet Filter uit + Reset"));
     OKButton = MakeHandButton(this, "OKButton", QRect(423, 493, 37, 24), QStringLiteral("Sluit"));
     OKButton->setDefault(true);
 
