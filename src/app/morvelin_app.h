@@ -20,6 +20,7 @@ class SaveFlow;
 class TAboutBox;
 class TForm1;
 class THelpInfo;
+class TVerleden;
 
 class MorvelinApp : public QObject {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
+    TVerleden &verleden() const { return *m_verleden; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -42,6 +44,7 @@ public:
 
 private:
     void connectMainWindow();
+    void connectHistoryWindow();
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<THelpInfo> m_helpInfo;
+    std::unique_ptr<TVerleden> m_verleden;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 
