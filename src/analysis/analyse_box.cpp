@@ -5,11 +5,12 @@
 #include "analysis/card_tally.h"
 #include "analysis/group_summary.h"
 #include "analysis/year_filter.h"
-#include "app/shared_state.h"
 #include "common/decimal_field.h"
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "common/widget_style.h"
 #include "history/history_file.h"
+#include "history/text_list.h"
 #include "history/text_list_store.h"
 
 #include <QApplication>
@@ -222,7 +223,7 @@ void TAnalyseBox::btResetClick()
 
 void TAnalyseBox::btKoppieClick()
 {
-    QGuiApplication::clipboard()->setText(ListClipboardText(lines()));
+    QGuiApplication::clipboard()->setText(JoinLinesCrLf(lines()));
 }
 
 void TAnalyseBox::OKButtonClick()

@@ -118,12 +118,4 @@ QStringList CardListLines(const CardTally &tally, AnalysisMode mode)
     return lines;
 }
 
-QString ListClipboardText(const QStringList &lines)
-{
-    QString text;
-    for (const QString &line : lines)
-        text += line + QStringLiteral("\r\n");
-    return text;
-}
-
 } // namespace morvelin

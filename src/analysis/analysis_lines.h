@@ -29,7 +29,4 @@ bool ListOrderLess(QStringView a, QStringView b);
 // the count lines of the 22 major arcana.
 QStringList CardListLines(const CardTally &tally, AnalysisMode mode);
 
-// Every line followed by CR LF, the last one too.
-QString ListClipboardText(const QStringList &lines);
-
 } // namespace morvelin

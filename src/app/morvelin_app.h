@@ -4,9 +4,9 @@
 // saved, the folder of the list files), connects them, and cleans up when the main
 // window closes. No window creates or reaches into another.
 
-#include "app/shared_state.h"
 #include "common/list_date.h"
 #include "common/services.h"
+#include "common/shared_state.h"
 #include "history/text_list_store.h"
 
 #include <QObject>
@@ -21,6 +21,7 @@ class TAboutBox;
 class TAnalyseBox;
 class TForm1;
 class THelpInfo;
+class TVerleden;
 
 class MorvelinApp : public QObject {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
+    TVerleden &verleden() const { return *m_verleden; }
     TAnalyseBox &analyseBox() const { return *m_analyseBox; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
@@ -45,6 +47,7 @@ public:
 
 private:
     void connectMainWindow();
+    void connectHistoryWindow();
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -58,6 +61,7 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<THelpInfo> m_helpInfo;
+    std::unique_ptr<TVerleden> m_verleden;
     std::unique_ptr<TAnalyseBox> m_analyseBox;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };

@@ -4,6 +4,7 @@
 #include "analysis/analyse_box.h"
 #include "app_fixture.h"
 #include "history/history_file.h"
+#include "history/history_window.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -34,17 +35,19 @@ const QString kNoYear = QStringLiteral("Filter Jaar");
 struct AnalysisFixture : test::AppFixture {
     TAnalyseBox *box = nullptr;
 
-    // Starts the program and opens the analysis as the history window does: with the
-    // number of lines it lists.
-    bool openAnalysis(const QStringList &history = kHistory,
-                      const QString &questionCount = QString::number(kHistory.size()))
+    // Starts the program, lists the history in the history window and presses its
+    // "Analyse", as a user does. With listedLines the history window lists that many
+    // lines before the file is changed elsewhere to the given history.
+    bool openAnalysis(const QStringList &history = kHistory, int listedLines = -1)
     {
         if (!open())
             return false;
-        writeHistory(history);
-        app->shared().questionCountText = questionCount;
+        writeHistory(listedLines < 0 ? history : QStringList(listedLines, history.first()));
+        app->verleden().openList();
+        if (listedLines >= 0)
+            writeHistory(history);
+        QTest::mouseClick(FindControl(&app->verleden(), "btAnalies"), Qt::LeftButton);
         box = &app->analyseBox();
-        box->showAnalysis();
         return QTest::qWaitForWindowExposed(box);
     }
     void writeHistory(const QStringList &history) const
@@ -174,7 +177,7 @@ private slots:
     void theQuestionCountLabelGrowsWithItsNumber()
     {
         AnalysisFixture f;
-        QVERIFY(f.openAnalysis(kHistory, "25000"));
+        QVERIFY(f.openAnalysis(kHistory, 25000));
         const auto *label = f.control<QLabel>("lbAantal");
         QCOMPARE(label->text(), "Aantal vragen: 25000");
         QVERIFY(label->width() >= label->sizeHint().width());
@@ -183,25 +186,23 @@ private slots:
 
     void theQuestionCount_data()
     {
-        QTest::addColumn<QString>("handedIn");
+        QTest::addColumn<int>("listed");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("as handed in") << "6"
-                                      << "6";
-        QTest::addRow("0 is counted") << "0"
-                                      << "6";
-        QTest::addRow("none handed in is counted") << ""
-                                                   << "6";
-        QTest::addRow("a stale count is shown as it is") << "17"
-                                                         << "17";
+        QTest::addRow("as the history window lists it") << -1 << "6";
+        QTest::addRow("an empty list is counted") << 0 << "6";
+        QTest::addRow("a stale count is shown as it is") << 17 << "17";
     }
     void theQuestionCount()
     {
-        QFETCH(QString, handedIn);
+        QFETCH(int, listed);
         QFETCH(QString, shown);
         AnalysisFixture f;
-        QVERIFY(f.openAnalysis(kHistory, handedIn));
+        QVERIFY(f.openAnalysis(kHistory, listed));
         QCOMPARE(f.questions(), "Aantal vragen: " + shown);
         QCOMPARE(f.app->shared().questionCountText, shown);
+        // The count run closed the history window it was opened from.
+        QVERIFY(f.box->isVisible());
+        QVERIFY(!f.app->verleden().isVisible());
     }
 
     void theYearPrompt_data()

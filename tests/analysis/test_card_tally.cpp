@@ -4,6 +4,7 @@
 #include "analysis/card_tally.h"
 #include "analysis/year_filter.h"
 #include "catalogue/card_texts.h"
+#include "history/text_list.h"
 
 #include <QtTest>
 
@@ -284,9 +285,9 @@ private slots:
 
     void clipboardTextEndsEveryLineWithCrLf()
     {
-        QCOMPARE(ListClipboardText({"00 x Bekers 02", "01 x 19) De Zon"}),
+        QCOMPARE(JoinLinesCrLf({"00 x Bekers 02", "01 x 19) De Zon"}),
                  "00 x Bekers 02\r\n01 x 19) De Zon\r\n");
-        QCOMPARE(ListClipboardText({}), "");
+        QCOMPARE(JoinLinesCrLf({}), "");
     }
 
     void promptedYear_data()
