@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <memory>
+#include <vector>
+
 namespace morvelin {
 
 namespace {
@@ -18,6 +21,30 @@ Failure WriteFailure(const QString &fileName, const QString &reason)
 {
     return {QStringLiteral("%1 kan niet bewaard worden: %2. Het bestand is niet veranderd.")
                 .arg(fileName, reason)};
+}
+
+// The list written out completely to the temporary file that will replace the target.
+Result<std::unique_ptr<QSaveFile>> Prepare(const QString &target, const QString &fileName,
+                                           const TextList &list)
+{
+    if (QFileInfo(target).isDir())
+        return WriteFailure(fileName, QStringLiteral("er staat een map met die naam"));
+    auto file = std::make_unique<QSaveFile>(target);
+    // Unbuffered, so that a short write shows at once: Qt's buffered QSaveFile can commit
+    // a file that a full disk cut short and still report success.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return WriteFailure(fileName, file->errorString());
+    const QByteArray bytes = EncodeTextList(list);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file->write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = file->errorString();
+            file->cancelWriting();
+            return WriteFailure(fileName, reason);
+        }
+        done += written;
+    }
+    return file;
 }
 
 } // namespace
@@ -52,26 +79,26 @@ Result<TextList> TextListStore::read(const QString &fileName) const
 
 Status TextListStore::write(const QString &fileName, const TextList &list) const
 {
-    const QString target = path(fileName);
-    if (QFileInfo(target).isDir())
-        return WriteFailure(fileName, QStringLiteral("er staat een map met die naam"));
-    QSaveFile file(target);
-    // Unbuffered, so that a short write shows at once: Qt's buffered QSaveFile can commit
-    // a file that a full disk cut short and still report success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return WriteFailure(fileName, file.errorString());
-    const QByteArray bytes = EncodeTextList(list);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return WriteFailure(fileName, reason);
-        }
-        done += written;
+    return writeAll({{fileName, list}});
+}
+
+Status TextListStore::writeAll(const QList<ListWrite> &writes) const
+{
+    // A temporary file that is never committed is removed with its QSaveFile.
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const ListWrite &write : writes) {
+        Result<std::unique_ptr<QSaveFile>> prepared =
+            Prepare(path(write.fileName), write.fileName, write.list);
+        if (!prepared)
+            return Failure{prepared.error()};
+        files.push_back(std::move(prepared).value());
     }
-    if (!file.commit())
-        return WriteFailure(fileName, file.errorString());
+    // Only a rename that fails after every byte was written could still leave the
+    // files apart; it is reported all the same.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!files[i]->commit())
+            return WriteFailure(writes[i].fileName, files[i]->errorString());
+    }
     return Succeeded();
 }
 
