@@ -208,22 +208,27 @@ void TForm1::btPlusClick()
 void TForm1::ToggleLayout()
 {
     const bool toFull = m_compactLayout;
-    if (toFull) {
-        setFixedSize(kMainClientWidth, m_fullClientHeight);
-        m_scrollArea->setVerticalScrollBarPolicy(m_scrollBarsInFullLayout ? Qt::ScrollBarAsNeeded
-                                                                          : Qt::ScrollBarAlwaysOff);
-        btPlus->setText(QStringLiteral("4K"));
-    } else {
-        m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_scrollArea->ensureVisible(0, 0);
-        setFixedSize(kMainClientWidth, kCompactClientHeight);
-        btPlus->setText(QStringLiteral("10K"));
-    }
+    m_compactLayout = !toFull;
+    applyLayoutSize();
+    btPlus->setText(toFull ? QStringLiteral("4K") : QStringLiteral("10K"));
     // The compact layout carries its own small buttons; the full one uses the large ones.
     SetVisible({btMC, btHelp1, btOmsch, btBewr, bt4X}, !toFull);
-    m_compactLayout = !toFull;
     emit layoutToggled();
     cardChooser(1)->setFocus();
+}
+
+void TForm1::applyLayoutSize()
+{
+    // The canvas is only as high as the layout shows: the compact window has nothing to
+    // scroll to, whatever takes the focus or turns the wheel. The full layout scrolls
+    // only on a screen too low for it, both ways, as automatic scroll bars do.
+    const bool scrolls = !m_compactLayout && m_scrollBarsInFullLayout;
+    const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    m_scrollArea->setVerticalScrollBarPolicy(policy);
+    m_scrollArea->setHorizontalScrollBarPolicy(policy);
+    m_canvas->setFixedSize(kMainClientWidth,
+                           m_compactLayout ? kCompactClientHeight : kFullClientHeight);
+    setFixedSize(kMainClientWidth, m_compactLayout ? kCompactClientHeight : m_fullClientHeight);
 }
 
 void TForm1::cbDriehoekClick()

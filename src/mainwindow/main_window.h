@@ -111,6 +111,7 @@ private:
     void RefreshSpread();
     void showSlot(int slot);
     void ToggleLayout();
+    void applyLayoutSize();
     void hideTriangleLabels();
     bool isTriangle() const;
 

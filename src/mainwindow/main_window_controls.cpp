@@ -89,11 +89,8 @@ void TForm1::createControls()
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_canvas = new QWidget;
     m_canvas->setObjectName(QStringLiteral("canvas"));
-    m_canvas->setFixedSize(kMainClientWidth, kFullClientHeight);
     m_scrollArea->setWidget(m_canvas);
     m_canvas->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
@@ -295,8 +292,8 @@ void TForm1::FormCreate()
     m_scrollBarsInFullLayout = placement.scrollBarsInFullLayout;
     m_fullClientHeight = placement.fullClientHeight;
     move(placement.topLeft);
-    setFixedSize(kMainClientWidth, kCompactClientHeight);
     m_compactLayout = true;
+    applyLayoutSize();
     m_sideControlsShown = false;
     m_labelCycle = 0;
 

@@ -1,0 +1,73 @@
+// What the main window shows and where the mouse and the keyboard land: the compact
+// window keeps its top band, the count lines leave the last card free.
+
+#include "app_fixture.h"
+#include "mainwindow/about_box.h"
+
+#include <QScrollArea>
+#include <QWheelEvent>
+
+using namespace morvelin;
+using morvelin::test::AppFixture;
+
+namespace {
+
+// A wheel turn over a widget. The cards and the background take none, so it travels
+// up to the scroll area's viewport, where it is delivered here.
+void TurnWheel(const AppFixture &f, QWidget *over)
+{
+    QWidget *viewport = f.find<QScrollArea>("scrollArea")->viewport();
+    const QPointF at = over->mapTo(viewport, over->rect().center());
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -360), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
+// Where a control stands in the window's client area, as the user sees it.
+QPoint ShownAt(const AppFixture &f, const char *name)
+{
+    return f.find(name)->mapTo(f.window, QPoint(0, 0));
+}
+
+} // namespace
+
+class TestMainWindowView : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The compact window shows its top band and nothing else, whatever has the focus
+    // and whatever the wheel does.
+    void compactWindowKeepsItsTopBand_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addRow("Tab through every control") << "tab";
+        QTest::addRow("Shift+Tab through every control") << "backtab";
+        QTest::addRow("wheel over the cards") << "wheel";
+        QTest::addRow("Page Down on a lower button") << "page down";
+    }
+    void compactWindowKeepsItsTopBand()
+    {
+        QFETCH(QString, action);
+        AppFixture f;
+        QVERIFY(f.open());
+        for (int step = 0; step < 16; ++step) {
+            if (action == "tab")
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            else if (action == "backtab")
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            else if (action == "wheel")
+                TurnWheel(f, f.image(step % 4 + 1));
+            else {
+                f.find("btOpenen")->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(f.find("btOpenen"), Qt::Key_PageDown);
+            }
+            QCOMPARE(ShownAt(f, "ComboBox1"), QPoint(8, 7));
+            QCOMPARE(ShownAt(f, "Image4"), QPoint(381, 37));
+            QCOMPARE(ShownAt(f, "Label1"), QPoint(8, 185));
+        }
+        QCOMPARE(f.window->size(), QSize(498, 202));
+    }
+};
+
+QTEST_MAIN(TestMainWindowView)
+#include "test_main_window_view.moc"
