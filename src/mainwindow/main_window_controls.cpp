@@ -70,7 +70,9 @@ QPushButton *MakeSmallButton(QWidget *parent, const char *name, const QRect &geo
 
 QLabel *MakeCountLabel(QWidget *parent, const char *name, QPoint at, const QString &caption)
 {
-    return Place(new QLabel(caption, parent), name, QRect(at, QSize(330, 17)));
+    auto *label = Place(new QLabel(parent), name, QRect(at, QSize()));
+    SetFittedCaption(label, caption);
+    return label;
 }
 
 } // namespace

@@ -68,13 +68,13 @@ void TForm1::ShowMagicCard()
     const DeckId deck = deckId();
     const SpreadCount count = m_spread.count(deck, isTriangle());
     const CountLineTexts lines = ComposeCountLines(deck, count);
-    lbOudMc->setText(lines.oldMagicCard);
-    lbQuint->setText(lines.quintessence);
+    SetFittedCaption(lbOudMc, lines.oldMagicCard);
+    SetFittedCaption(lbQuint, lines.quintessence);
     m_spread.setMagicCard(deck, count);
     emit magicCardChanged(deck, count.magicCard);
     lbNieuwMc->setVisible(lines.newMagicCard.has_value());
     if (lines.newMagicCard) {
-        lbNieuwMc->setText(*lines.newMagicCard);
+        SetFittedCaption(lbNieuwMc, *lines.newMagicCard);
         setMagicCardText({CardName(deck, count.newMagicCard), true, m_magicText.hint});
     }
 }

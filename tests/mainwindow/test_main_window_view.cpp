@@ -29,6 +29,15 @@ QPoint ShownAt(const AppFixture &f, const char *name)
     return f.find(name)->mapTo(f.window, QPoint(0, 0));
 }
 
+// A click at a point of the client area, delivered as the system does: to the widget
+// under the mouse, from where it travels up to the first one that takes it.
+void ClickAt(const AppFixture &f, QPoint at)
+{
+    QWidget *under = f.window->childAt(at);
+    QVERIFY(under);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(f.window, at));
+}
+
 } // namespace
 
 class TestMainWindowView : public QObject {
@@ -66,6 +75,48 @@ private slots:
             QCOMPARE(ShownAt(f, "Label1"), QPoint(8, 185));
         }
         QCOMPARE(f.window->size(), QSize(498, 202));
+    }
+
+    // The count lines beside the last card leave it and the background their mouse
+    // events: every point of Image10 reaches the picture, with its hint and help cursor.
+    void lastCardTakesTheMouseEverywhere()
+    {
+        AppFixture f;
+        QVERIFY(f.open());
+        f.click("btPlus");
+        QWidget *image10 = f.image(10);
+        for (int y = 533; y < 533 + 147; y += 7) {
+            for (int x = 176; x < 176 + 108; x += 9) {
+                QWidget *under = f.window->childAt(x, y);
+                QVERIFY2(under == image10,
+                         qPrintable(QStringLiteral("(%1, %2): %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(under ? under->objectName() : "nothing")));
+            }
+        }
+        QCOMPARE(image10->cursor().shape(), Qt::WhatsThisCursor);
+        QVERIFY(!image10->toolTip().isEmpty());
+    }
+
+    // The background right of a count line's text closes the Magic Card box.
+    void backgroundBesideTheCountLines_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addRow("beside Nieuw MC") << QPoint(170, 584);
+        QTest::addRow("beside Quintessence") << QPoint(170, 605);
+        QTest::addRow("beside Oud MC") << QPoint(170, 626);
+    }
+    void backgroundBesideTheCountLines()
+    {
+        QFETCH(QPoint, at);
+        AppFixture f;
+        QVERIFY(f.open(1, 2, 3));
+        f.click("btPlus");
+        f.click("btMagic");
+        QVERIFY(f.app->aboutBox().isVisible());
+        ClickAt(f, at);
+        QVERIFY(!f.app->aboutBox().isVisible());
     }
 };
 
