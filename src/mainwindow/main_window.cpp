@@ -105,11 +105,11 @@ void TForm1::ApplyChosenCard(int k)
     if (m_chosenIndex[k - 1] >= 0) {
         m_images[k - 1]->show();
         ShowChosenCard(k);
-        m_lastChosenIndex[k - 1] = m_chosenIndex[k - 1];
     } else {
-        // Text that begins no item: the last applied card comes back, nothing is redrawn.
-        chooser->setIndexQuietly(m_lastChosenIndex[k - 1]);
-        m_chosenIndex[k - 1] = m_lastChosenIndex[k - 1];
+        // Text that begins no item: the chooser names the card its slot shows again, in
+        // the deck shown now, and nothing is redrawn.
+        m_chosenIndex[k - 1] = m_spread.card(k) - 1;
+        chooser->setIndexQuietly(m_chosenIndex[k - 1]);
     }
     if (isTriangle())
         hideTriangleLabels();

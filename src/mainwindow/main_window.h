@@ -135,7 +135,6 @@ private:
     MainSpread m_spread;
     ExportTexts m_exportTexts;
     std::array<int, 3> m_chosenIndex{};
-    std::array<int, 3> m_lastChosenIndex{};
     int m_lastDeckIndex = 0;
     int m_labelCycle = 0;
     bool m_compactLayout = true;
