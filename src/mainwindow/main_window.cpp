@@ -235,14 +235,18 @@ void TForm1::cbDriehoekClick()
 {
     const bool on = isTriangle();
     SetVisible({Shape1, Shape2, btPlus}, !on);
+    const bool labelsOn = labelMode() != LabelMode::None;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (IsHiddenByTriangle(slot))
+        if (IsHiddenByTriangle(slot)) {
             m_images[slot - 1]->setVisible(!on);
+            m_labels[slot - 1]->setVisible(!on && labelsOn);
+        }
     }
-    // The labels follow the mode again, so that the Magic Card's caption and hint, and
-    // with them the clipboard texts, both name the triangle's Magic Card.
+    // The Magic Card's caption and hint, and with them the clipboard texts, both name
+    // the triangle's Magic Card by the label mode; the captions under the cards, random
+    // keywords included, stay as they are.
     ShowMagicCard();
-    ApplyLabelMode();
+    applyMagicCardLabelMode();
     BuildExportTexts();
 }
 

@@ -117,6 +117,9 @@ private:
 
     // Labels, Magic Card and export, in main_window_labels.cpp.
     void ShowMagicCard();
+    LabelView labelView() const;
+    // The Magic Card box's caption and hint by the label mode, the cards' labels untouched.
+    void applyMagicCardLabelMode();
     void DrawRandomKeywords();
     void setLabelColour(const QColor &colour);
     ExportInputs readExportInputs() const;

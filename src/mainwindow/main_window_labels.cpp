@@ -37,16 +37,26 @@ void TForm1::setLabelColour(const QColor &colour)
         SetTextColour(label, colour);
 }
 
+LabelView TForm1::labelView() const
+{
+    return ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
+}
+
 void TForm1::ApplyLabelMode()
 {
     setLabelColour(Qt::black);
-    const LabelView view =
-        ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
+    const LabelView view = labelView();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         m_labels[slot - 1]->setText(view.captions[slot - 1]);
         m_images[slot - 1]->setToolTip(view.hints[slot - 1]);
         m_labels[slot - 1]->setVisible(view.captionVisible[slot - 1]);
     }
+    setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
+}
+
+void TForm1::applyMagicCardLabelMode()
+{
+    const LabelView view = labelView();
     setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
 }
 

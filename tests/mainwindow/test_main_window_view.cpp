@@ -2,6 +2,7 @@
 // window keeps its top band, the count lines leave the last card free.
 
 #include "app_fixture.h"
+#include "common/picture_box.h"
 #include "mainwindow/about_box.h"
 
 #include <QScrollArea>
@@ -97,6 +98,31 @@ private slots:
         }
         QCOMPARE(image10->cursor().shape(), Qt::WhatsThisCursor);
         QVERIFY(!image10->toolTip().isEmpty());
+    }
+
+    // The triangle switch names its Magic Card by the label mode and leaves the random
+    // keywords under the cards as they are.
+    void triangleKeepsTheRandomKeywords()
+    {
+        AppFixture f;
+        QVERIFY(f.open(1, 2, 3));
+        f.click("btPlus");
+        f.scripted.random.numbers = QList<int>(10, 0);
+        f.click("btRndTrefwoord");
+        const QMap<int, QString> drawn = {{1, "Handelen"}, {2, "Intuïtie"}, {3, "Liefde"},
+                                          {5, "Liefde"},   {6, "Moraal"},   {8, "Overwicht"}};
+        const TAboutBox &box = f.app->aboutBox();
+        for (const bool on : {true, false}) {
+            f.click("cbDriehoek");
+            for (auto it = drawn.cbegin(); it != drawn.cend(); ++it) {
+                QCOMPARE(f.label(it.key())->text(), it.value());
+                QCOMPARE(f.label(it.key())->palette().color(QPalette::WindowText),
+                         QColor(Qt::blue));
+            }
+            // Label mode 2: the keyword under the Magic Card, its name in the hint.
+            QCOMPARE(box.magicLabel()->text(), on ? "Optimisme" : "Zorgen");
+            QCOMPARE(box.magicIcon()->toolTip(), on ? "De Dwaas" : "Munten Vijf");
+        }
     }
 
     // The background right of a count line's text closes the Magic Card box.
