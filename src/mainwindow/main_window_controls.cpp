@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_catalogue.h"
+#include "common/focus_cue.h"
 #include "common/picture_box.h"
 #include "common/widget_style.h"
 #include "mainwindow/card_chooser.h"
@@ -104,6 +105,7 @@ void TForm1::createControls()
     createLowerControls();
     createRadioGroup();
     setTabOrderAndFocus();
+    ShowFocusCues(this);
 }
 
 void TForm1::createCardSlots()

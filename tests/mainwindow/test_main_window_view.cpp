@@ -78,6 +78,34 @@ private slots:
         QCOMPARE(f.window->size(), QSize(498, 202));
     }
 
+    // Every control that takes the focus looks different while it has it.
+    void focusIsVisible_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *name :
+             {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "btOpenen", "btBewaren",
+              "btRndTrefwoord", "RadioGroup1Item0", "RadioGroup1Item1", "RadioGroup1Item2",
+              "RadioGroup1Item3", "btBigImg", "cbDriehoek", "btPenta", "btRnd", "bt10X", "btMagic"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+    void focusIsVisible()
+    {
+        QFETCH(QString, control);
+        AppFixture f;
+        QVERIFY(f.open());
+        f.click("btPlus");
+        QWidget *widget = f.find(qPrintable(control));
+        QWidget *elsewhere = widget == f.chooser(1) ? f.chooser(2) : f.chooser(1);
+        // Once the keyboard has moved the focus, as Tab does, the window shows where it is.
+        f.window->setAttribute(Qt::WA_KeyboardFocusChange);
+        elsewhere->setFocus(Qt::TabFocusReason);
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), widget);
+        const QImage with = widget->grab().toImage();
+        QVERIFY(with != without);
+    }
+
     // The count lines beside the last card leave it and the background their mouse
     // events: every point of Image10 reaches the picture, with its hint and help cursor.
     void lastCardTakesTheMouseEverywhere()
