@@ -5,6 +5,7 @@
 #include "common/picture_box.h"
 #include "mainwindow/about_box.h"
 
+#include <QClipboard>
 #include <QScrollArea>
 #include <QWheelEvent>
 
@@ -104,6 +105,74 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), widget);
         const QImage with = widget->grab().toImage();
         QVERIFY(with != without);
+    }
+
+    // The copied picture shows the cards as the window draws them, and the window's
+    // colour where the controls stepped aside for it.
+    void spreadPictureShowsTheCards_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QList<int>>("cards");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QStringList>("hidden");
+        QTest::addRow("compact, reached by keyboard")
+            << false << QList<int>{1, 2, 3, 4}
+            << QStringList{"btHelp1", "btMC", "btBewr", "bt4X", "btOmsch"}
+            << QStringList{"Shape1", "Shape2", "btPlus"};
+        QTest::addRow("full") << true << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
+                              << QStringList{"btPenta"}
+                              << QStringList{"Shape1",         "Shape2",      "btPlus",
+                                             "btOpenen",       "btBewaren",   "btHelp",
+                                             "cbDriehoek",     "btMagic",     "lbQuint",
+                                             "btRndTrefwoord", "RadioGroup1", "bt10X",
+                                             "btBigImg",       "lbNieuwMc",   "lbOudMc"};
+    }
+    void spreadPictureShowsTheCards()
+    {
+        QFETCH(bool, full);
+        QFETCH(QList<int>, cards);
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, hidden);
+        AppFixture f;
+        QVERIFY(f.open(1, 2, 3));
+        if (full) {
+            f.click("btPlus");
+            f.click("btBigImg");
+        } else {
+            while (QApplication::focusWidget() != f.find("btBigImg"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(f.scripted.dialogs.shown.last(),
+                 "message: Afbeelding is gekopieerd naar Klembord.");
+        const QImage picture =
+            QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QWidget *canvas = f.find("canvas");
+        // The picture starts below the row of choosers, 30 pixels down the client area.
+        const auto copied = [&picture](const QRect &area) {
+            return picture.copy(area.translated(0, -30));
+        };
+        const auto drawn = [canvas](const QRect &area) {
+            return canvas->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        for (const int slot : cards) {
+            for (const QWidget *shown : {f.image(slot), static_cast<QWidget *>(f.label(slot))}) {
+                const QRect area = shown->geometry();
+                QVERIFY2(copied(area) == drawn(area), qPrintable(shown->objectName()));
+            }
+        }
+        for (const QString &name : kept) {
+            const QRect area = f.find(qPrintable(name))->geometry();
+            QVERIFY2(copied(area) == drawn(area), qPrintable(name));
+        }
+        const QColor background(210, 191, 213);
+        for (const QString &name : hidden) {
+            const QImage area = copied(f.find(qPrintable(name))->geometry());
+            for (int y = 0; y < area.height(); ++y) {
+                for (int x = 0; x < area.width(); ++x)
+                    QVERIFY2(area.pixelColor(x, y) == background, qPrintable(name));
+            }
+        }
     }
 
     // The count lines beside the last card leave it and the background their mouse
