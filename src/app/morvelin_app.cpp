@@ -5,16 +5,13 @@
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
 #include "mainwindow/main_window.h"
+#include "pentagram/pentagram_list.h"
+#include "pentagram/pentagram_list_window.h"
+#include "pentagram/pentagram_window.h"
 
 #include <QLocale>
 
 namespace morvelin {
-
-namespace {
-
-const QString kPentagramBackupName = QStringLiteral("TarPentLijst.bak");
-
-} // namespace
 
 MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     : m_services(services), m_store(listFolder), m_monthNames(LocaleMonthNames(QLocale()))
@@ -22,8 +19,12 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_form1 = std::make_unique<TForm1>(m_services);
     m_aboutBox = std::make_unique<TAboutBox>(m_services.dialogs);
     m_helpInfo = std::make_unique<THelpInfo>();
+    // The sixth and seventh windows.
+    m_form3 = std::make_unique<TForm3>(m_services, m_store, m_monthNames);
+    m_form4 = std::make_unique<TForm4>(m_services, m_store);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
+    connectPentagram();
 }
 
 MorvelinApp::~MorvelinApp() = default;
@@ -47,10 +48,24 @@ void MorvelinApp::connectMainWindow()
     connect(form1, &TForm1::closing, this, &MorvelinApp::FormClose);
 }
 
+// The Pentagram windows talk to each other and to the help window, never to the main window.
+void MorvelinApp::connectPentagram()
+{
+    connect(m_form1.get(), &TForm1::pentagramRequested, this,
+            [this] { m_form3->showOver(m_form1.get()); });
+    connect(m_form3.get(), &TForm3::listRequested, m_form4.get(), &TForm4::Open);
+    connect(m_form3.get(), &TForm3::listCloseRequested, m_form4.get(), &TForm4::BtPeClose);
+    connect(m_form3.get(), &TForm3::helpRequested, this,
+            [this] { m_helpInfo->showAtHeading(QStringLiteral("Pentagram:")); });
+    connect(m_form4.get(), &TForm4::pentagramChosen, m_form3.get(), &TForm3::OpenSavedPentagram);
+}
+
 void MorvelinApp::FormClose()
 {
     m_aboutBox->close();
     m_helpInfo->close();
+    m_form3->close();
+    m_form4->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

@@ -19,6 +19,8 @@ namespace morvelin {
 class SaveFlow;
 class TAboutBox;
 class TForm1;
+class TForm3;
+class TForm4;
 class THelpInfo;
 
 class MorvelinApp : public QObject {
@@ -35,6 +37,8 @@ public:
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
+    TForm3 &form3() const { return *m_form3; }
+    TForm4 &form4() const { return *m_form4; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -42,6 +46,7 @@ public:
 
 private:
     void connectMainWindow();
+    void connectPentagram();
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -55,6 +60,9 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<THelpInfo> m_helpInfo;
+    // The sixth and seventh windows: the Pentagram and its list.
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 

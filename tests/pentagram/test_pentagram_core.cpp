@@ -36,12 +36,12 @@ private slots:
     {
         QTest::addColumn<PentagramCards>("cards");
         QTest::addColumn<QString>("line");
-        QTest::addRow("the example") << PentagramCards{10, 20, 30, 5, 40}
-                                     << "09.dec.26 : 10,20,30,05,40";
-        QTest::addRow("cards below 10") << PentagramCards{1, 2, 3, 4, 9}
-                                        << "09.dec.26 : 01,02,03,04,09";
-        QTest::addRow("unchosen positions") << PentagramCards{0, 78, 0, 0, 22}
-                                            << "09.dec.26 : 00,78,00,00,22";
+        QTest::addRow("the example")
+            << PentagramCards{10, 20, 30, 5, 40} << "09.dec.26 : 10,20,30,05,40";
+        QTest::addRow("cards below 10")
+            << PentagramCards{1, 2, 3, 4, 9} << "09.dec.26 : 01,02,03,04,09";
+        QTest::addRow("unchosen positions")
+            << PentagramCards{0, 78, 0, 0, 22} << "09.dec.26 : 00,78,00,00,22";
     }
     void composeAndParse()
     {
