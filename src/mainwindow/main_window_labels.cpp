@@ -121,8 +121,7 @@ void TForm1::DrawRandomKeywords()
     setLabelColour(Qt::blue);
     // Each slot draws on its own: the same card twice may show two different keywords.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const int position = m_services.random.uniform(kRwsKeywordsPerCard) + 1;
-        m_labels[slot - 1]->setText(RwsKeywords(m_spread.card(slot), position));
+        m_labels[slot - 1]->setText(RandomRwsKeyword(m_spread.card(slot), m_services.random));
     }
 }
 
