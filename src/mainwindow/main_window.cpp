@@ -4,9 +4,9 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_catalogue.h"
+#include "common/card_chooser.h"
 #include "common/key_preview.h"
 #include "common/picture_box.h"
-#include "mainwindow/card_chooser.h"
 #include "mainwindow/spread_draw.h"
 #include "mainwindow/window_placement.h"
 

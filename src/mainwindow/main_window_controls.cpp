@@ -3,11 +3,11 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_catalogue.h"
+#include "common/card_chooser.h"
 #include "common/focus_cue.h"
 #include "common/picture_box.h"
 #include "common/placed_controls.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 #include "mainwindow/window_placement.h"
 
 #include <QButtonGroup>

@@ -3,12 +3,12 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_texts.h"
+#include "common/card_chooser.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/picture_box.h"
 #include "common/random_source.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,12 +3,12 @@
 #include "pentagram/pentagram_window.h"
 
 #include "catalogue/card_texts.h"
+#include "common/card_chooser.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/key_preview.h"
 #include "common/picture_box.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 #include "pentagram/pentagram_list.h"
 #include "pentagram/pentagram_spread.h"
 

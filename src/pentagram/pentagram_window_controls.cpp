@@ -5,9 +5,9 @@
 
 #include "catalogue/card_catalogue.h"
 #include "catalogue/card_picture.h"
+#include "common/card_chooser.h"
 #include "common/picture_box.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 #include "pentagram/pentagram_spread.h"
 
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "mainwindow/card_chooser.h"
+#include "common/card_chooser.h"
 
 #include <QAbstractItemView>
 #include <QFocusEvent>
