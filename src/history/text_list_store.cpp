@@ -1,9 +1,10 @@
 #include "history/text_list_store.h"
 
+#include "common/safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace morvelin {
 
@@ -12,12 +13,6 @@ namespace {
 Failure ReadFailure(const QString &fileName, const QString &reason)
 {
     return {QStringLiteral("%1 kan niet gelezen worden: %2.").arg(fileName, reason)};
-}
-
-Failure WriteFailure(const QString &fileName, const QString &reason)
-{
-    return {QStringLiteral("%1 kan niet bewaard worden: %2. Het bestand is niet veranderd.")
-                .arg(fileName, reason)};
 }
 
 } // namespace
@@ -52,27 +47,7 @@ Result<TextList> TextListStore::read(const QString &fileName) const
 
 Status TextListStore::write(const QString &fileName, const TextList &list) const
 {
-    const QString target = path(fileName);
-    if (QFileInfo(target).isDir())
-        return WriteFailure(fileName, QStringLiteral("er staat een map met die naam"));
-    QSaveFile file(target);
-    // Unbuffered, so that a short write shows at once: Qt's buffered QSaveFile can commit
-    // a file that a full disk cut short and still report success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return WriteFailure(fileName, file.errorString());
-    const QByteArray bytes = EncodeTextList(list);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return WriteFailure(fileName, reason);
-        }
-        done += written;
-    }
-    if (!file.commit())
-        return WriteFailure(fileName, file.errorString());
-    return Succeeded();
+    return SaveFileAtomically(path(fileName), EncodeTextList(list), fileName);
 }
 
 Status TextListStore::remove(const QString &fileName) const
