@@ -22,7 +22,7 @@ constexpr int kRounds = 15;
 
 QStringList GenerateHistory()
 {
-    const QStringList words = {"werk",  "liefde", "geld",     "financiën", "reis",  "gezondheid",
+    const QStringList words = {"werk",  "liefde",  "geld",     "financiën", "reis",   "gezondheid",
                                "vraag", "familie", "toekomst", "verhuizen", "kracht", "rust"};
     const MonthNames months = LocaleMonthNames(QLocale(QLocale::Dutch));
     std::mt19937 random(7);
@@ -33,8 +33,11 @@ QStringList GenerateHistory()
         QString comment;
         for (int w = 0; w < 4; ++w)
             comment += words[random() % words.size()] + u' ';
-        HistoryEntry entry{date.addDays(i / 8), comment.trimmed(), int(random() % kDeckCount),
-                           {int(random() % 78) + 1, int(random() % 78) + 1, int(random() % 78) + 1}};
+        HistoryEntry entry{
+            date.addDays(i / 8),
+            comment.trimmed(),
+            int(random() % kDeckCount),
+            {int(random() % 78) + 1, int(random() % 78) + 1, int(random() % 78) + 1}};
         lines << ComposeHistoryLine(entry, months);
     }
     return lines;

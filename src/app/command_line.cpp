@@ -33,7 +33,8 @@ int RunCommandLine(const QStringList &arguments, const QString &folder, QTextStr
     const std::optional<ExportFormat> format =
         arguments.size() == 3 ? ParseExportFormat(arguments[1]) : std::nullopt;
     if (!format)
-        return Fail(errors, QStringLiteral("gebruik: morvelin --export csv|csv-excel|json BESTAND"));
+        return Fail(errors,
+                    QStringLiteral("gebruik: morvelin --export csv|csv-excel|json BESTAND"));
 
     const TextListStore store(folder);
     if (!store.exists(kHistoryFileName))
@@ -44,8 +45,8 @@ int RunCommandLine(const QStringList &arguments, const QString &folder, QTextStr
         return Fail(errors, history.error());
 
     const QString target = arguments[2];
-    const QByteArray exported = ExportHistory(*history, *format, QDateTime::currentDateTime(),
-                                              HistoryDateReader());
+    const QByteArray exported =
+        ExportHistory(*history, *format, QDateTime::currentDateTime(), HistoryDateReader());
     if (const Status saved =
             SaveFileAtomically(QDir(folder).absoluteFilePath(target), exported, target);
         !saved)

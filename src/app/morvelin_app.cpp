@@ -1,7 +1,9 @@
 #include "app/morvelin_app.h"
 
+#include "analysis/analyse_box.h"
 #include "app/save_flow.h"
 #include "history/history_file.h"
+#include "history/history_window.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
 #include "mainwindow/main_window.h"
@@ -22,8 +24,11 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_form1 = std::make_unique<TForm1>(m_services);
     m_aboutBox = std::make_unique<TAboutBox>(m_services.dialogs);
     m_helpInfo = std::make_unique<THelpInfo>();
+    m_verleden = std::make_unique<TVerleden>(m_services, m_store, m_shared);
+    m_analyseBox = std::make_unique<TAnalyseBox>(m_services.dialogs, m_store, m_shared);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
+    connectHistoryWindow();
 }
 
 MorvelinApp::~MorvelinApp() = default;
@@ -47,10 +52,34 @@ void MorvelinApp::connectMainWindow()
     connect(form1, &TForm1::closing, this, &MorvelinApp::FormClose);
 }
 
+void MorvelinApp::connectHistoryWindow()
+{
+    TVerleden *verleden = m_verleden.get();
+    connect(m_form1.get(), &TForm1::historyRequested, verleden, &TVerleden::openList);
+    connect(m_form1.get(), &TForm1::layoutToggled, verleden, &QWidget::hide);
+    connect(m_saveFlow.get(), &SaveFlow::historySaved, verleden, &TVerleden::reloadList);
+    connect(m_saveFlow.get(), &SaveFlow::historyCursorToEnd, verleden,
+            &TVerleden::moveCursorToLastLine);
+    connect(verleden, &TVerleden::savedSpreadChosen, this, [this](const SavedSpread &spread) {
+        m_form1->ApplySavedSpread(spread.deck, spread.cards);
+        // Applying the choosers has just cleared it: the spread on screen is a saved one.
+        m_shared.spreadSaved = true;
+    });
+    connect(verleden, &TVerleden::closed, m_form1.get(), &TForm1::focusDeckChooser);
+    connect(verleden, &TVerleden::analysisRequested, m_analyseBox.get(),
+            &TAnalyseBox::showAnalysis);
+    // Direct: a count run reads the question count that the closing steps have just set.
+    connect(m_analyseBox.get(), &TAnalyseBox::historyWindowCloseRequested, verleden,
+            &TVerleden::closeList, Qt::DirectConnection);
+}
+
 void MorvelinApp::FormClose()
 {
     m_aboutBox->close();
     m_helpInfo->close();
+    // Hidden, not closed: its closing steps would hand the focus to the closing main window.
+    m_verleden->hide();
+    m_analyseBox->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

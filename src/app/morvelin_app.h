@@ -4,9 +4,9 @@
 // saved, the folder of the list files), connects them, and cleans up when the main
 // window closes. No window creates or reaches into another.
 
-#include "app/shared_state.h"
 #include "common/list_date.h"
 #include "common/services.h"
+#include "common/shared_state.h"
 #include "history/text_list_store.h"
 
 #include <QObject>
@@ -18,8 +18,10 @@ namespace morvelin {
 
 class SaveFlow;
 class TAboutBox;
+class TAnalyseBox;
 class TForm1;
 class THelpInfo;
+class TVerleden;
 
 class MorvelinApp : public QObject {
     Q_OBJECT
@@ -35,13 +37,17 @@ public:
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
     THelpInfo &helpInfo() const { return *m_helpInfo; }
+    TVerleden &verleden() const { return *m_verleden; }
+    TAnalyseBox &analyseBox() const { return *m_analyseBox; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
+    SharedState &shared() { return m_shared; }
     const TextListStore &store() const { return m_store; }
 
 private:
     void connectMainWindow();
+    void connectHistoryWindow();
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -55,6 +61,8 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<THelpInfo> m_helpInfo;
+    std::unique_ptr<TVerleden> m_verleden;
+    std::unique_ptr<TAnalyseBox> m_analyseBox;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 

@@ -1,8 +1,8 @@
 #include "app/save_flow.h"
 
-#include "app/shared_state.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "mainwindow/main_window.h"

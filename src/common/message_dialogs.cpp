@@ -41,12 +41,16 @@ bool MessageDialogs::confirm(const QString &text)
 std::optional<QString> MessageDialogs::textInput(const QString &caption, const QString &prompt,
                                                  const QString &prefilled)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
-                                               QLineEdit::Normal, prefilled, &accepted);
-    if (!accepted)
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(prefilled);
+    // Wide enough to show a whole comment of 80 characters while it is typed or edited.
+    dialog.resize(qMax(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 84),
+                  dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 void MessageDialogs::error(const QString &text)

@@ -6,11 +6,21 @@
 #include "common/result.h"
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
+
+#include <memory>
 
 namespace morvelin {
 
-// shownName is how the file is named in the Dutch message of a failure.
+// The bytes written out completely to the temporary file that will replace path; the
+// old file is untouched until commitFile. shownName names the file in a failure's
+// Dutch message. A prepared file that is never committed is removed with it.
+Result<std::unique_ptr<QSaveFile>> PrepareFile(const QString &path, const QByteArray &bytes,
+                                               const QString &shownName);
+Status CommitFile(QSaveFile &file, const QString &shownName);
+
+// Both steps at once.
 Status SaveFileAtomically(const QString &path, const QByteArray &bytes, const QString &shownName);
 
 } // namespace morvelin

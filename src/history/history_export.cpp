@@ -66,7 +66,7 @@ QStringList RowFields(const HistoryReading &reading)
     return fields;
 }
 
-const QStringList kHeader = {"datum",  "opmerking", "deck",   "kaart 1", "naam 1",
+const QStringList kHeader = {"datum",   "opmerking", "deck",    "kaart 1", "naam 1",
                              "kaart 2", "naam 2",    "kaart 3", "naam 3",  "regel"};
 
 struct CsvDialect {
@@ -77,8 +77,7 @@ struct CsvDialect {
 QString CsvField(QString field, const CsvDialect &dialect)
 {
     // A spreadsheet runs a cell that starts like a formula; the quote keeps it text.
-    if (dialect.excel && !field.isEmpty()
-        && QStringView(u"=+-@").contains(field.front()))
+    if (dialect.excel && !field.isEmpty() && QStringView(u"=+-@").contains(field.front()))
         field.prepend(u'\'');
     const bool quoted = field.contains(u'"') || field.contains(dialect.separator)
                         || field.contains(u'\r') || field.contains(u'\n');
@@ -116,9 +115,9 @@ QJsonObject ReadingObject(const HistoryReading &reading)
 {
     QJsonObject object;
     object.insert(QStringLiteral("line"), reading.line);
-    object.insert(QStringLiteral("date"),
-                  OrNull(reading.date ? std::optional(reading.date->toString(Qt::ISODate))
-                                      : std::nullopt));
+    object.insert(
+        QStringLiteral("date"),
+        OrNull(reading.date ? std::optional(reading.date->toString(Qt::ISODate)) : std::nullopt));
     object.insert(QStringLiteral("comment"), OrNull(reading.comment));
     if (const auto &spread = reading.spread) {
         object.insert(QStringLiteral("deck"), spread->deck);

@@ -12,9 +12,7 @@ Status AppendHistoryLine(const TextListStore &store, const QString &line)
         list = std::move(read).value();
     }
     list.lines.append(line);
-    if (Status written = store.write(kHistoryFileName, list); !written)
-        return written;
-    return store.write(kHistoryBackupName, list);
+    return store.writeAll({{kHistoryFileName, list}, {kHistoryBackupName, list}});
 }
 
 } // namespace morvelin

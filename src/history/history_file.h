@@ -13,9 +13,8 @@ inline const QString kHistoryFileName = QStringLiteral("MorvelLijst.txt");
 inline const QString kHistoryBackupName = QStringLiteral("MorvelLijst.bak");
 
 // Reads the history (a missing file is an empty list), appends the line and writes the
-// list to the history file, then the same list to the backup. When the history cannot
-// be written neither file changes; when only the backup fails, the line is saved and
-// the failure is reported all the same.
+// list to the history file and the same list to the backup, both or neither: when
+// either cannot be written, both files stay as they were.
 Status AppendHistoryLine(const TextListStore &store, const QString &line);
 
 } // namespace morvelin

@@ -105,4 +105,13 @@ std::optional<HistoryLineParts> SplitHistoryLine(QStringView line)
                             line.right(kHistoryTailLength).toString()};
 }
 
+std::optional<QString> ReplaceHistoryComment(QStringView line, const QString &comment)
+{
+    const std::optional<HistoryLineParts> parts = SplitHistoryLine(line);
+    if (!parts)
+        return std::nullopt;
+    const QString cleaned = CleanComment(comment);
+    return parts->head + (cleaned.isEmpty() ? QStringLiteral("...") : cleaned) + parts->tail;
+}
+
 } // namespace morvelin

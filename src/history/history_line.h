@@ -70,4 +70,8 @@ Result<SavedSpread> ReadSavedSpread(QStringView line);
 // nothing for a shorter line, which is not in the saved format.
 std::optional<HistoryLineParts> SplitHistoryLine(QStringView line);
 
+// The line with a new comment between its unchanged head and tail: the comment cleaned
+// but not cut, "..." when empty. Nothing for a line too short to hold head and tail.
+std::optional<QString> ReplaceHistoryComment(QStringView line, const QString &comment);
+
 } // namespace morvelin

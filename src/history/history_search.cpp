@@ -51,8 +51,9 @@ bool HistorySearch::matches(const Entry &entry, const QString &foldedWords, Card
     if (!foldedWords.isEmpty() && !entry.foldedComment.contains(foldedWords))
         return false;
     if (!query.cardName.isEmpty()
-        && (!reading.spread || std::find(entry.commonCards.begin(), entry.commonCards.end(),
-                                         commonCard) == entry.commonCards.end()))
+        && (!reading.spread
+            || std::find(entry.commonCards.begin(), entry.commonCards.end(), commonCard)
+                   == entry.commonCards.end()))
         return false;
     if (query.deck && (!reading.spread || reading.spread->deck != *query.deck))
         return false;

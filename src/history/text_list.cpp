@@ -49,7 +49,15 @@ QStringList SplitLines(const QString &text)
     return lines;
 }
 
-QString JoinLines(const QStringList &lines)
+QByteArray EncodeMarked(const Marked &marked, const QString &text)
+{
+    QStringEncoder encoder(marked.converter);
+    return marked.bom.toByteArray() + encoder.encode(text);
+}
+
+} // namespace
+
+QString JoinLinesCrLf(const QStringList &lines)
 {
     QString text;
     qsizetype size = 0;
@@ -62,14 +70,6 @@ QString JoinLines(const QStringList &lines)
     }
     return text;
 }
-
-QByteArray EncodeMarked(const Marked &marked, const QString &text)
-{
-    QStringEncoder encoder(marked.converter);
-    return marked.bom.toByteArray() + encoder.encode(text);
-}
-
-} // namespace
 
 Result<TextList> DecodeTextList(const QByteArray &bytes)
 {
@@ -95,7 +95,7 @@ Result<TextList> DecodeTextList(const QByteArray &bytes)
 
 QByteArray EncodeTextList(const TextList &list)
 {
-    const QString text = JoinLines(list.lines);
+    const QString text = JoinLinesCrLf(list.lines);
     if (const Marked *marked = FindMarked(list.encoding))
         return EncodeMarked(*marked, text);
     QStringEncoder encoder(kWindows1252);

@@ -21,6 +21,10 @@ struct TextList {
     friend bool operator==(const TextList &, const TextList &) = default;
 };
 
+// Every line followed by CR LF, the last one too: how the list files and the lists put
+// on the clipboard hold their lines.
+QString JoinLinesCrLf(const QStringList &lines);
+
 // The lines of a file's bytes: a byte-order mark chooses the encoding, otherwise
 // Windows-1252, which reads every byte; CR LF, LF and a lone CR all end a line, and a
 // final line break adds no empty line. Fails, saying why, on bytes that the marked

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+#include <vector>
+
 namespace morvelin {
 
 namespace {
@@ -47,7 +50,27 @@ Result<TextList> TextListStore::read(const QString &fileName) const
 
 Status TextListStore::write(const QString &fileName, const TextList &list) const
 {
-    return SaveFileAtomically(path(fileName), EncodeTextList(list), fileName);
+    return writeAll({{fileName, list}});
+}
+
+Status TextListStore::writeAll(const QList<ListWrite> &writes) const
+{
+    // A temporary file that is never committed is removed with its QSaveFile.
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const ListWrite &write : writes) {
+        Result<std::unique_ptr<QSaveFile>> prepared =
+            PrepareFile(path(write.fileName), EncodeTextList(write.list), write.fileName);
+        if (!prepared)
+            return Failure{prepared.error()};
+        files.push_back(std::move(prepared).value());
+    }
+    // Only a rename that fails after every byte was written could still leave the
+    // files apart; it is reported all the same.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (Status committed = CommitFile(*files[i], writes[i].fileName); !committed)
+            return committed;
+    }
+    return Succeeded();
 }
 
 Status TextListStore::remove(const QString &fileName) const

@@ -7,9 +7,16 @@
 #include "common/result.h"
 #include "history/text_list.h"
 
+#include <QList>
 #include <QString>
 
 namespace morvelin {
+
+// One list for one file of the store.
+struct ListWrite {
+    QString fileName;
+    TextList list;
+};
 
 class TextListStore {
 public:
@@ -23,6 +30,10 @@ public:
     bool exists(const QString &fileName) const;
     Result<TextList> read(const QString &fileName) const;
     Status write(const QString &fileName, const TextList &list) const;
+    // Writes every list or none: each goes to a complete temporary file first, and only
+    // when all of them are written do they replace their files, in the order given. A
+    // list and its backup thus never part over a full disk or an unwritable file.
+    Status writeAll(const QList<ListWrite> &writes) const;
     // Removing a file that is not there succeeds.
     Status remove(const QString &fileName) const;
 

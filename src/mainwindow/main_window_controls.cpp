@@ -4,6 +4,7 @@
 
 #include "catalogue/card_catalogue.h"
 #include "common/picture_box.h"
+#include "common/placed_controls.h"
 #include "common/widget_style.h"
 #include "mainwindow/card_chooser.h"
 #include "mainwindow/window_placement.h"
@@ -40,22 +41,6 @@ constexpr SlotPlace kSlotPlaces[kSlotCount] = {
 };
 constexpr QSize kImageSize(108, 147);
 constexpr QSize kLabelSize(108, 14);
-
-template <typename Widget>
-Widget *Place(Widget *widget, const char *name, const QRect &geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry,
-                        const QString &caption, const QString &hint)
-{
-    auto *button = Place(new QPushButton(caption, parent), name, geometry);
-    button->setToolTip(hint);
-    return button;
-}
 
 // The compact layout's small flat buttons never take the focus.
 QPushButton *MakeSmallButton(QWidget *parent, const char *name, const QRect &geometry,

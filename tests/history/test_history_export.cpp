@@ -90,8 +90,10 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("formula");
-        QTest::addRow("csv") << int(ExportFormat::Csv) << "," << "=SOM(A1)";
-        QTest::addRow("csv-excel") << int(ExportFormat::CsvExcel) << ";" << "'=SOM(A1)";
+        QTest::addRow("csv") << int(ExportFormat::Csv) << ","
+                             << "=SOM(A1)";
+        QTest::addRow("csv-excel") << int(ExportFormat::CsvExcel) << ";"
+                                   << "'=SOM(A1)";
     }
     void csvReadsBackField()
     {
@@ -107,9 +109,9 @@ private slots:
         QVERIFY(records);
         QCOMPARE(records->size(), 1 + kHistory.size());
         QCOMPARE(records->at(0).first(), "datum");
-        QCOMPARE(records->at(1), (QStringList{"2026-12-09", "Werk, en \"liefde\"; ja", "Rider Waite",
-                                             "5", "De Hogepriester", "17", "De Ster", "78",
-                                             "Munten Tien", kHistory[0]}));
+        QCOMPARE(records->at(1), (QStringList{"2026-12-09", "Werk, en \"liefde\"; ja",
+                                              "Rider Waite", "5", "De Hogepriester", "17",
+                                              "De Ster", "78", "Munten Tien", kHistory[0]}));
         QCOMPARE(records->at(2)[1], formula);
         QCOMPARE(records->at(3)[1], excel ? "'- moe" : "- moe");
         QCOMPARE(records->at(3)[2], "Thierens");
@@ -120,9 +122,11 @@ private slots:
     void jsonKeepsEveryReadingAndComesBackByteForByte_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addRow("Windows-1252") << QByteArray("09.dec.26 (\xE9\xE9n) [0] 05 17 78\r\n"
-                                                    "kapot\r\n\r\n09.dec.26 (\xE9\xE9n) [0] 05 17 78\r\n");
-        QTest::addRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF" "01.jan.26 (a) [1] 01 02 03\r\n");
+        QTest::addRow("Windows-1252")
+            << QByteArray("09.dec.26 (\xE9\xE9n) [0] 05 17 78\r\n"
+                          "kapot\r\n\r\n09.dec.26 (\xE9\xE9n) [0] 05 17 78\r\n");
+        QTest::addRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF"
+                                                      "01.jan.26 (a) [1] 01 02 03\r\n");
     }
     void jsonKeepsEveryReadingAndComesBackByteForByte()
     {
@@ -138,8 +142,8 @@ private slots:
         }
         const Result<TextList> history = source.read(kHistoryFileName);
         QVERIFY(history);
-        const QByteArray json = ExportHistory(*history, ExportFormat::Json, QDateTime::currentDateTime(),
-                                              HistoryDateReader());
+        const QByteArray json = ExportHistory(*history, ExportFormat::Json,
+                                              QDateTime::currentDateTime(), HistoryDateReader());
         const Result<TextList> exported = ReadExportedLines(json);
         QVERIFY(exported);
         QCOMPARE(exported->lines.size(), history->lines.size());
@@ -168,7 +172,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addRow("not JSON") << QByteArray("{kapot");
-        QTest::addRow("other format") << QByteArray(R"({"format": "iets", "version": 1, "readings": []})");
+        QTest::addRow("other format")
+            << QByteArray(R"({"format": "iets", "version": 1, "readings": []})");
         QTest::addRow("newer version")
             << QByteArray(R"({"format": "morvelin-history", "version": 2, "readings": []})");
         QTest::addRow("a line that would break in two") << QByteArray(

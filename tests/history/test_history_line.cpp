@@ -136,6 +136,38 @@ private slots:
             QCOMPARE(parts->head + parts->comment + parts->tail, line);
     }
 
+    // The comment editor keeps the first 11 and the last 14 characters as they were.
+    void editedComments_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("edited");
+        const QString line = "09.dec.26 (Werk en liefde) [0] 05 17 78";
+        QTest::addRow("new text") << line << "Reis"
+                                  << "09.dec.26 (Reis) [0] 05 17 78";
+        QTest::addRow("empty") << line << ""
+                               << "09.dec.26 (...) [0] 05 17 78";
+        QTest::addRow("line breaks become spaces") << line << "een\ntwee\r\n"
+                                                   << "09.dec.26 (een twee ) [0] 05 17 78";
+        QTest::addRow("not cut") << line << QString(120, 'z')
+                                 << "09.dec.26 (" + QString(120, 'z') + ") [0] 05 17 78";
+        QTest::addRow("shortest saved line") << "09.dec.26 () [2] 01 02 03"
+                                             << "x"
+                                             << "09.dec.26 (x) [2] 01 02 03";
+        QTest::addRow("hand-edited short line") << "09.dec.26 [2] 01 02 03"
+                                                << "x" << QString();
+    }
+    void editedComments()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, answer);
+        QFETCH(QString, edited);
+        const std::optional<QString> replaced = ReplaceHistoryComment(line, answer);
+        QCOMPARE(replaced.has_value(), !edited.isNull());
+        if (replaced)
+            QCOMPARE(*replaced, edited);
+    }
+
     void monthNames_data()
     {
         QTest::addColumn<QString>("name");

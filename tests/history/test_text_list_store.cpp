@@ -3,38 +3,16 @@
 
 #include "history/history_file.h"
 #include "history/text_list_store.h"
+#include "list_files.h"
 
 #include <QtTest>
 
 #include <QTemporaryDir>
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace morvelin;
+using namespace morvelin::test;
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Every file of the folder: a failed write leaves no temporary file behind.
-QStringList FilesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 const QString kEuroE = QString::fromUtf8("Liefde € één");
 const QString kSnowman = QString::fromUtf8("Sneeuw ☃");
@@ -183,23 +161,30 @@ private slots:
         WriteBytes(store.path(kHistoryFileName), history);
         WriteBytes(store.path(kHistoryBackupName), history);
 
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{40, 40};
-            setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(InChildWithFileLimit(40, [&store] {
             const Status saved = AppendHistoryLine(store, "09.dec.26 (b) [0] 04 05 06");
-            _exit(!saved && saved.error().startsWith("MorvelLijst.txt kan niet bewaard worden: ")
-                      ? 0
-                      : 1);
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+            return !saved && saved.error().startsWith("MorvelLijst.txt kan niet bewaard worden: ");
+        }));
         QCOMPARE(ReadBytes(store.path(kHistoryFileName)), history);
         QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), history);
+        QCOMPARE(FilesIn(folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
+    }
+
+    // The history is complete before the backup is tried: it must not be replaced when
+    // the backup then fails.
+    void aBackupThatCannotBeWrittenKeepsTheHistoryAsItWas()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        const QByteArray history = "01.jan.26 (a) [0] 01 02 03\r\n";
+        WriteBytes(store.path(kHistoryFileName), history);
+        QVERIFY(QDir(folder.path()).mkdir(kHistoryBackupName));
+
+        const Status saved = AppendHistoryLine(store, "09.dec.26 (b) [0] 04 05 06");
+        QVERIFY(!saved);
+        QVERIFY2(saved.error().startsWith("MorvelLijst.bak kan niet bewaard worden: "),
+                 qPrintable(saved.error()));
+        QCOMPARE(ReadBytes(store.path(kHistoryFileName)), history);
         QCOMPARE(FilesIn(folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
     }
 

@@ -34,12 +34,16 @@ struct AppFixture {
     QTemporaryDir folder;
     std::unique_ptr<MorvelinApp> app;
     TForm1 *window = nullptr;
+    // Where the program keeps its list files: the temporary folder, unless a test points
+    // it elsewhere before open().
+    QString listFolder;
 
     // Starts the program; the main window's first showing draws these three cards (1..78).
     bool open(int a = 1, int b = 2, int c = 3)
     {
         scripted.random.numbers = {a - 1, b - 1, c - 1};
-        app = std::make_unique<MorvelinApp>(scripted.services(), folder.path());
+        app = std::make_unique<MorvelinApp>(scripted.services(),
+                                            listFolder.isEmpty() ? folder.path() : listFolder);
         window = &app->form1();
         app->start();
         window->activateWindow();

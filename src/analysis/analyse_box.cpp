@@ -1,0 +1,269 @@
+// The analysis window's count runs, year filter, modes, summary, copy and keys.
+
+#include "analysis/analyse_box.h"
+
+#include "analysis/card_tally.h"
+#include "analysis/group_summary.h"
+#include "analysis/year_filter.h"
+#include "common/decimal_field.h"
+#include "common/dialogs.h"
+#include "common/shared_state.h"
+#include "common/widget_style.h"
+#include "history/history_file.h"
+#include "history/text_list.h"
+#include "history/text_list_store.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStringListModel>
+
+namespace morvelin {
+
+namespace {
+
+const QString kNoYear = QStringLiteral("Filter Jaar");
+const QString kQuestions = QStringLiteral("Aantal vragen: ");
+
+} // namespace
+
+TAnalyseBox::TAnalyseBox(Dialogs &dialogs, const TextListStore &store, SharedState &shared,
+                         QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint),
+      m_dialogs(dialogs), m_store(store), m_shared(shared)
+{
+    createControls();
+}
+
+void TAnalyseBox::showAnalysis()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    ShowCentred(this, screen ? screen->availableGeometry() : geometry());
+}
+
+QStringList TAnalyseBox::lines() const
+{
+    return m_lines->stringList();
+}
+
+void TAnalyseBox::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Coming back from being minimised is not a new showing.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TAnalyseBox::FormShow()
+{
+    rbDef->setChecked(true);
+    setYearCaption(kNoYear);
+    CountAllYears();
+}
+
+bool TAnalyseBox::readHistory(QStringList &lines)
+{
+    emit historyWindowCloseRequested();
+    Result<TextList> list = m_store.read(kHistoryFileName);
+    if (!list) {
+        m_dialogs.error(list.error());
+        return false;
+    }
+    lines = std::move(list).value().lines;
+    return true;
+}
+
+void TAnalyseBox::setQuestionCount(const QString &count)
+{
+    lbAantal->setText(kQuestions + count);
+    // The label grows with its number, to the right, as far as the window allows.
+    lbAantal->resize(lbAantal->sizeHint().width(), lbAantal->height());
+}
+
+bool TAnalyseBox::CountAllYears()
+{
+    setQuestionCount(m_shared.questionCountText);
+    m_foundHistory = m_store.exists(kHistoryFileName);
+    if (!m_foundHistory)
+        return true;
+    QStringList history;
+    if (!readHistory(history))
+        return false;
+    // An unknown count (none handed in yet) is counted here, as a count of 0 is.
+    const Result<int> known = ParseDecimalField(m_shared.questionCountText);
+    if (!known || *known == 0) {
+        m_shared.questionCountText = QString::number(history.size());
+        setQuestionCount(m_shared.questionCountText);
+    }
+    m_lines->setStringList(CardListLines(TallyCards(history), mode()));
+    return true;
+}
+
+bool TAnalyseBox::CountOneYear()
+{
+    setQuestionCount(m_shared.questionCountText);
+    m_foundHistory = m_store.exists(kHistoryFileName);
+    if (!m_foundHistory) {
+        setQuestionCount(QStringLiteral("0"));
+        return true;
+    }
+    QStringList history;
+    if (!readHistory(history))
+        return false;
+    const CardTally tally = TallyCards(history, m_filterYear);
+    m_lines->setStringList(CardListLines(tally, mode()));
+    setQuestionCount(QString::number(tally.questions));
+    return true;
+}
+
+void TAnalyseBox::ResetAnalysis()
+{
+    setYearCaption(kNoYear);
+    rbDef->setChecked(true);
+    CountAllYears();
+}
+
+void TAnalyseBox::btFilterClick()
+{
+    const std::optional<QString> typed = m_dialogs.textInput(
+        QStringLiteral("Analyseer Jaar:"), QStringLiteral("Jaar: "), m_filterYear);
+    if (typed && !typed->isEmpty()) {
+        m_filterYear = PromptedYear(*typed);
+        setYearCaption(m_filterYear);
+        CountOneYear();
+        m_filterYear.clear();
+        return;
+    }
+    if (!typed)
+        m_filterYear.clear();
+    setYearCaption(kNoYear);
+    CountAllYears();
+}
+
+void TAnalyseBox::stepYear(int step)
+{
+    if (!yearFilterOn())
+        return;
+    const std::optional<QString> year = StepYear(btFilter->text(), step);
+    if (!year)
+        return;
+    setYearCaption(*year);
+    m_filterYear = *year;
+    CountOneYear();
+}
+
+void TAnalyseBox::btLessClick()
+{
+    stepYear(-1);
+}
+
+void TAnalyseBox::btMoreClick()
+{
+    stepYear(+1);
+}
+
+void TAnalyseBox::recountInMode()
+{
+    if (yearFilterOn()) {
+        m_filterYear = btFilter->text();
+        CountOneYear();
+        return;
+    }
+    setYearCaption(kNoYear);
+    CountAllYears();
+}
+
+void TAnalyseBox::rbDefClick()
+{
+    recountInMode();
+}
+
+void TAnalyseBox::rbSortClick()
+{
+    recountInMode();
+}
+
+void TAnalyseBox::rbGrArcClick()
+{
+    recountInMode();
+}
+
+void TAnalyseBox::btSamenClick()
+{
+    rbDef->setChecked(true);
+    m_filterYear = btFilter->text();
+    bool counted = false;
+    if (m_filterYear != kNoYear) {
+        m_filterYear = PromptedYear(m_filterYear);
+        counted = CountOneYear();
+    } else {
+        counted = CountAllYears();
+    }
+    if (counted)
+        BuildGroupSummary();
+}
+
+void TAnalyseBox::BuildGroupSummary()
+{
+    // After a count that found no history the list may hold anything: there is nothing
+    // to add up, so every group is 00.
+    const GroupTotalList totals = m_foundHistory ? GroupTotals(lines()) : GroupTotalList{};
+    m_lines->setStringList(GroupSummaryLines(totals));
+}
+
+void TAnalyseBox::btResetClick()
+{
+    ResetAnalysis();
+}
+
+void TAnalyseBox::btKoppieClick()
+{
+    QGuiApplication::clipboard()->setText(JoinLinesCrLf(lines()));
+}
+
+void TAnalyseBox::OKButtonClick()
+{
+    hide();
+}
+
+bool TAnalyseBox::FormKeyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        hide();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A focused button takes Enter itself; everywhere else it presses "Sluit".
+        auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        (button ? button : OKButton)->click();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+AnalysisMode TAnalyseBox::mode() const
+{
+    if (rbSort->isChecked())
+        return AnalysisMode::ByName;
+    return rbGrArc->isChecked() ? AnalysisMode::MajorArcana : AnalysisMode::ByCount;
+}
+
+bool TAnalyseBox::yearFilterOn() const
+{
+    return btFilter->text() != kNoYear;
+}
+
+void TAnalyseBox::setYearCaption(const QString &caption)
+{
+    btFilter->setText(caption);
+}
+
+} // namespace morvelin
