@@ -7,16 +7,13 @@
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
 #include "mainwindow/main_window.h"
+#include "pentagram/pentagram_list.h"
+#include "pentagram/pentagram_list_window.h"
+#include "pentagram/pentagram_window.h"
 
 #include <QLocale>
 
 namespace morvelin {
-
-namespace {
-
-const QString kPentagramBackupName = QStringLiteral("TarPentLijst.bak");
-
-} // namespace
 
 MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     : m_services(services), m_store(listFolder), m_monthNames(LocaleMonthNames(QLocale()))
@@ -26,9 +23,12 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_helpInfo = std::make_unique<THelpInfo>();
     m_verleden = std::make_unique<TVerleden>(m_services, m_store, m_shared);
     m_analyseBox = std::make_unique<TAnalyseBox>(m_services.dialogs, m_store, m_shared);
+    m_form3 = std::make_unique<TForm3>(m_services, m_store, m_monthNames);
+    m_form4 = std::make_unique<TForm4>(m_services, m_store);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
     connectHistoryWindow();
+    connectPentagram();
 }
 
 MorvelinApp::~MorvelinApp() = default;
@@ -73,6 +73,18 @@ void MorvelinApp::connectHistoryWindow()
             &TVerleden::closeList, Qt::DirectConnection);
 }
 
+// The Pentagram windows talk to each other and to the help window, never to the main window.
+void MorvelinApp::connectPentagram()
+{
+    connect(m_form1.get(), &TForm1::pentagramRequested, this,
+            [this] { m_form3->showOver(m_form1.get()); });
+    connect(m_form3.get(), &TForm3::listRequested, m_form4.get(), &TForm4::Open);
+    connect(m_form3.get(), &TForm3::listCloseRequested, m_form4.get(), &TForm4::BtPeClose);
+    connect(m_form3.get(), &TForm3::helpRequested, this,
+            [this] { m_helpInfo->showAtHeading(QStringLiteral("Pentagram:")); });
+    connect(m_form4.get(), &TForm4::pentagramChosen, m_form3.get(), &TForm3::OpenSavedPentagram);
+}
+
 void MorvelinApp::FormClose()
 {
     m_aboutBox->close();
@@ -80,6 +92,8 @@ void MorvelinApp::FormClose()
     // Hidden, not closed: its closing steps would hand the focus to the closing main window.
     m_verleden->hide();
     m_analyseBox->close();
+    m_form3->close();
+    m_form4->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

@@ -20,6 +20,8 @@ class SaveFlow;
 class TAboutBox;
 class TAnalyseBox;
 class TForm1;
+class TForm3;
+class TForm4;
 class THelpInfo;
 class TVerleden;
 
@@ -39,6 +41,8 @@ public:
     THelpInfo &helpInfo() const { return *m_helpInfo; }
     TVerleden &verleden() const { return *m_verleden; }
     TAnalyseBox &analyseBox() const { return *m_analyseBox; }
+    TForm3 &form3() const { return *m_form3; }
+    TForm4 &form4() const { return *m_form4; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -48,6 +52,7 @@ public:
 private:
     void connectMainWindow();
     void connectHistoryWindow();
+    void connectPentagram();
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -63,6 +68,8 @@ private:
     std::unique_ptr<THelpInfo> m_helpInfo;
     std::unique_ptr<TVerleden> m_verleden;
     std::unique_ptr<TAnalyseBox> m_analyseBox;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 

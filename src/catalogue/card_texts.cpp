@@ -1,6 +1,7 @@
 #include "catalogue/card_texts.h"
 
 #include "catalogue/card_tables.h"
+#include "common/random_source.h"
 
 namespace morvelin {
 
@@ -17,6 +18,11 @@ QString RwsKeywords(CardNo card, int position)
 {
     Q_ASSERT(IsValidCard(card) && position >= 1 && position <= kRwsKeywordsPerCard);
     return tables::kRwsKeywords[card][position - 1].toString();
+}
+
+QString RandomRwsKeyword(CardNo card, RandomSource &random)
+{
+    return RwsKeywords(card, random.uniform(kRwsKeywordsPerCard) + 1);
 }
 
 QString RwsAstro(CardNo card)

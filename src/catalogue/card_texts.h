@@ -8,6 +8,8 @@
 
 namespace morvelin {
 
+class RandomSource;
+
 inline constexpr int kRwsKeywordsPerCard = 8;
 inline constexpr int kSummaryGroupCount = 19;
 
@@ -15,6 +17,9 @@ inline constexpr int kSummaryGroupCount = 19;
 QString DeckKeywords(DeckId deck, CardNo card);
 // Keyword position 1..8 of a Rider Waite card.
 QString RwsKeywords(CardNo card, int position);
+// One of the eight keywords of a Rider Waite card, each with equal chance: keyword
+// number Random(8) + 1, drawn afresh at every call.
+QString RandomRwsKeyword(CardNo card, RandomSource &random);
 QString RwsAstro(CardNo card);
 QString ThierensAstro(CardNo card);
 // The deck's astrological text of a card; the Etteilla deck has none.

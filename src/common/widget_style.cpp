@@ -1,5 +1,6 @@
 #include "common/widget_style.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -28,6 +29,12 @@ void SetBackground(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void SetFittedCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    label->adjustSize();
 }
 
 void ShowCentred(QWidget *window, const QRect &area)

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 
 namespace morvelin {
 
@@ -60,6 +62,20 @@ void THelpInfo::showHelp()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     ShowCentred(this, screen ? screen->availableGeometry() : geometry());
+}
+
+void THelpInfo::showAtHeading(const QString &heading)
+{
+    showHelp();
+    for (QTextBlock block = Memo1->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text() != heading)
+            continue;
+        QTextCursor selection(block);
+        selection.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        Memo1->setTextCursor(selection);
+        Memo1->verticalScrollBar()->setValue(block.firstLineNumber());
+        return;
+    }
 }
 
 void THelpInfo::btSluitHClick()

@@ -18,6 +18,9 @@ public:
     QPlainTextEdit *memo() const { return Memo1; }
     // Shows the window in the centre of the desktop.
     void showHelp();
+    // Shows the window with the line that is exactly this heading selected and at the top
+    // of the text; a heading the user has edited away only shows the window.
+    void showAtHeading(const QString &heading);
 
 public slots:
     void btSluitHClick();

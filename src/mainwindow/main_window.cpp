@@ -4,9 +4,9 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_catalogue.h"
+#include "common/card_chooser.h"
 #include "common/key_preview.h"
 #include "common/picture_box.h"
-#include "mainwindow/card_chooser.h"
 #include "mainwindow/spread_draw.h"
 #include "mainwindow/window_placement.h"
 
@@ -105,11 +105,11 @@ void TForm1::ApplyChosenCard(int k)
     if (m_chosenIndex[k - 1] >= 0) {
         m_images[k - 1]->show();
         ShowChosenCard(k);
-        m_lastChosenIndex[k - 1] = m_chosenIndex[k - 1];
     } else {
-        // Text that begins no item: the last applied card comes back, nothing is redrawn.
-        chooser->setIndexQuietly(m_lastChosenIndex[k - 1]);
-        m_chosenIndex[k - 1] = m_lastChosenIndex[k - 1];
+        // Text that begins no item: the chooser names the card its slot shows again, in
+        // the deck shown now, and nothing is redrawn.
+        m_chosenIndex[k - 1] = m_spread.card(k) - 1;
+        chooser->setIndexQuietly(m_chosenIndex[k - 1]);
     }
     if (isTriangle())
         hideTriangleLabels();
@@ -208,36 +208,45 @@ void TForm1::btPlusClick()
 void TForm1::ToggleLayout()
 {
     const bool toFull = m_compactLayout;
-    if (toFull) {
-        setFixedSize(kMainClientWidth, m_fullClientHeight);
-        m_scrollArea->setVerticalScrollBarPolicy(m_scrollBarsInFullLayout ? Qt::ScrollBarAsNeeded
-                                                                          : Qt::ScrollBarAlwaysOff);
-        btPlus->setText(QStringLiteral("4K"));
-    } else {
-        m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_scrollArea->ensureVisible(0, 0);
-        setFixedSize(kMainClientWidth, kCompactClientHeight);
-        btPlus->setText(QStringLiteral("10K"));
-    }
+    m_compactLayout = !toFull;
+    applyLayoutSize();
+    btPlus->setText(toFull ? QStringLiteral("4K") : QStringLiteral("10K"));
     // The compact layout carries its own small buttons; the full one uses the large ones.
     SetVisible({btMC, btHelp1, btOmsch, btBewr, bt4X}, !toFull);
-    m_compactLayout = !toFull;
     emit layoutToggled();
     cardChooser(1)->setFocus();
+}
+
+void TForm1::applyLayoutSize()
+{
+    // The canvas is only as high as the layout shows: the compact window has nothing to
+    // scroll to, whatever takes the focus or turns the wheel. The full layout scrolls
+    // only on a screen too low for it, both ways, as automatic scroll bars do.
+    const bool scrolls = !m_compactLayout && m_scrollBarsInFullLayout;
+    const Qt::ScrollBarPolicy policy = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    m_scrollArea->setVerticalScrollBarPolicy(policy);
+    m_scrollArea->setHorizontalScrollBarPolicy(policy);
+    m_canvas->setFixedSize(kMainClientWidth,
+                           m_compactLayout ? kCompactClientHeight : kFullClientHeight);
+    setFixedSize(kMainClientWidth, m_compactLayout ? kCompactClientHeight : m_fullClientHeight);
 }
 
 void TForm1::cbDriehoekClick()
 {
     const bool on = isTriangle();
     SetVisible({Shape1, Shape2, btPlus}, !on);
+    const bool labelsOn = labelMode() != LabelMode::None;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (IsHiddenByTriangle(slot))
+        if (IsHiddenByTriangle(slot)) {
             m_images[slot - 1]->setVisible(!on);
+            m_labels[slot - 1]->setVisible(!on && labelsOn);
+        }
     }
-    // The labels follow the mode again, so that the Magic Card's caption and hint, and
-    // with them the clipboard texts, both name the triangle's Magic Card.
+    // The Magic Card's caption and hint, and with them the clipboard texts, both name
+    // the triangle's Magic Card by the label mode; the captions under the cards, random
+    // keywords included, stay as they are.
     ShowMagicCard();
-    ApplyLabelMode();
+    applyMagicCardLabelMode();
     BuildExportTexts();
 }
 

@@ -111,11 +111,15 @@ private:
     void RefreshSpread();
     void showSlot(int slot);
     void ToggleLayout();
+    void applyLayoutSize();
     void hideTriangleLabels();
     bool isTriangle() const;
 
     // Labels, Magic Card and export, in main_window_labels.cpp.
     void ShowMagicCard();
+    LabelView labelView() const;
+    // The Magic Card box's caption and hint by the label mode, the cards' labels untouched.
+    void applyMagicCardLabelMode();
     void DrawRandomKeywords();
     void setLabelColour(const QColor &colour);
     ExportInputs readExportInputs() const;
@@ -134,7 +138,6 @@ private:
     MainSpread m_spread;
     ExportTexts m_exportTexts;
     std::array<int, 3> m_chosenIndex{};
-    std::array<int, 3> m_lastChosenIndex{};
     int m_lastDeckIndex = 0;
     int m_labelCycle = 0;
     bool m_compactLayout = true;

@@ -3,10 +3,11 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_catalogue.h"
+#include "common/card_chooser.h"
+#include "common/focus_cue.h"
 #include "common/picture_box.h"
 #include "common/placed_controls.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 #include "mainwindow/window_placement.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,9 @@ QPushButton *MakeSmallButton(QWidget *parent, const char *name, const QRect &geo
 
 QLabel *MakeCountLabel(QWidget *parent, const char *name, QPoint at, const QString &caption)
 {
-    return Place(new QLabel(caption, parent), name, QRect(at, QSize(330, 17)));
+    auto *label = Place(new QLabel(parent), name, QRect(at, QSize()));
+    SetFittedCaption(label, caption);
+    return label;
 }
 
 } // namespace
@@ -74,11 +77,8 @@ void TForm1::createControls()
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_canvas = new QWidget;
     m_canvas->setObjectName(QStringLiteral("canvas"));
-    m_canvas->setFixedSize(kMainClientWidth, kFullClientHeight);
     m_scrollArea->setWidget(m_canvas);
     m_canvas->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
@@ -90,6 +90,7 @@ void TForm1::createControls()
     createLowerControls();
     createRadioGroup();
     setTabOrderAndFocus();
+    ShowFocusCues(this);
 }
 
 void TForm1::createCardSlots()
@@ -280,8 +281,8 @@ void TForm1::FormCreate()
     m_scrollBarsInFullLayout = placement.scrollBarsInFullLayout;
     m_fullClientHeight = placement.fullClientHeight;
     move(placement.topLeft);
-    setFixedSize(kMainClientWidth, kCompactClientHeight);
     m_compactLayout = true;
+    applyLayoutSize();
     m_sideControlsShown = false;
     m_labelCycle = 0;
 

@@ -2,7 +2,7 @@
 
 #include "mainwindow/main_window.h"
 
-#include "mainwindow/card_chooser.h"
+#include "common/card_chooser.h"
 
 #include <QApplication>
 #include <QKeyEvent>

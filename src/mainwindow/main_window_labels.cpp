@@ -3,12 +3,12 @@
 #include "mainwindow/main_window.h"
 
 #include "catalogue/card_texts.h"
+#include "common/card_chooser.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/picture_box.h"
 #include "common/random_source.h"
 #include "common/widget_style.h"
-#include "mainwindow/card_chooser.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -37,16 +37,26 @@ void TForm1::setLabelColour(const QColor &colour)
         SetTextColour(label, colour);
 }
 
+LabelView TForm1::labelView() const
+{
+    return ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
+}
+
 void TForm1::ApplyLabelMode()
 {
     setLabelColour(Qt::black);
-    const LabelView view =
-        ComposeLabelView(labelMode(), deckId(), isTriangle(), m_spread.allTexts());
+    const LabelView view = labelView();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         m_labels[slot - 1]->setText(view.captions[slot - 1]);
         m_images[slot - 1]->setToolTip(view.hints[slot - 1]);
         m_labels[slot - 1]->setVisible(view.captionVisible[slot - 1]);
     }
+    setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
+}
+
+void TForm1::applyMagicCardLabelMode()
+{
+    const LabelView view = labelView();
     setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
 }
 
@@ -68,13 +78,13 @@ void TForm1::ShowMagicCard()
     const DeckId deck = deckId();
     const SpreadCount count = m_spread.count(deck, isTriangle());
     const CountLineTexts lines = ComposeCountLines(deck, count);
-    lbOudMc->setText(lines.oldMagicCard);
-    lbQuint->setText(lines.quintessence);
+    SetFittedCaption(lbOudMc, lines.oldMagicCard);
+    SetFittedCaption(lbQuint, lines.quintessence);
     m_spread.setMagicCard(deck, count);
     emit magicCardChanged(deck, count.magicCard);
     lbNieuwMc->setVisible(lines.newMagicCard.has_value());
     if (lines.newMagicCard) {
-        lbNieuwMc->setText(*lines.newMagicCard);
+        SetFittedCaption(lbNieuwMc, *lines.newMagicCard);
         setMagicCardText({CardName(deck, count.newMagicCard), true, m_magicText.hint});
     }
 }
@@ -111,8 +121,7 @@ void TForm1::DrawRandomKeywords()
     setLabelColour(Qt::blue);
     // Each slot draws on its own: the same card twice may show two different keywords.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const int position = m_services.random.uniform(kRwsKeywordsPerCard) + 1;
-        m_labels[slot - 1]->setText(RwsKeywords(m_spread.card(slot), position));
+        m_labels[slot - 1]->setText(RandomRwsKeyword(m_spread.card(slot), m_services.random));
     }
 }
 

@@ -6,6 +6,9 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdlib>
+
 using namespace morvelin;
 
 namespace {
@@ -18,6 +21,23 @@ QByteArray ResourceBytes(const QString &path)
     return file.readAll();
 }
 
+// The largest difference of a red, green or blue value between two pictures of one size.
+int LargestChannelDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
 } // namespace
 
 class TestCardPicture : public QObject {
@@ -26,12 +46,16 @@ class TestCardPicture : public QObject {
 private slots:
     void everyPictureDecodesAtItsDeckSize_data();
     void everyPictureDecodesAtItsDeckSize();
+    void decodesLikeQtsOwnReader_data();
+    void decodesLikeQtsOwnReader();
     void cardMapsToItsPictureId_data();
     void cardMapsToItsPictureId();
     void outOfRangeGivesNoPicture_data();
     void outOfRangeGivesNoPicture();
     void damagedStreamGivesNoPicture_data();
     void damagedStreamGivesNoPicture();
+    void goodPictureAfterADamagedStream_data();
+    void goodPictureAfterADamagedStream();
     void picturesOfADeckDiffer_data();
     void picturesOfADeckDiffer();
     void pentagramLoadsWithTransparentGround();
@@ -40,15 +64,16 @@ private slots:
 void TestCardPicture::everyPictureDecodesAtItsDeckSize_data()
 {
     QTest::addColumn<DeckId>("deck");
-    QTest::newRow("Rider Waite") << kRiderWaite;
-    QTest::newRow("Etteilla") << kEtteilla;
-    QTest::newRow("Thierens") << kThierens;
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("Rider Waite") << kRiderWaite << QSize(83, 147);
+    QTest::newRow("Etteilla") << kEtteilla << QSize(74, 147);
+    QTest::newRow("Thierens") << kThierens << QSize(95, 147);
 }
 
 void TestCardPicture::everyPictureDecodesAtItsDeckSize()
 {
     QFETCH(DeckId, deck);
-    const QSize expected = DeckPictureSize(deck);
+    QFETCH(QSize, size);
     for (CardNo card = 1; card <= kCardsPerDeck; ++card) {
         const int id = PictureId(deck, card);
         const QByteArray jpeg = ResourceBytes(CardPictureResource(id));
@@ -60,7 +85,33 @@ void TestCardPicture::everyPictureDecodesAtItsDeckSize()
                  qPrintable(QStringLiteral("%1: %2 bytes").arg(id).arg(jpeg.size())));
         const auto picture = LoadPictureById(id);
         QVERIFY2(picture.has_value(), qPrintable(QString::number(id)));
-        QCOMPARE(picture->size(), expected);
+        QCOMPARE(picture->size(), size);
+        QCOMPARE(DeckPictureSize(deck), size);
+    }
+}
+
+// Qt's own JPEG reader, a decoder of its own, sees the same colours in every picture:
+// a mix-up of the channels or of the pixel layout shows at once.
+void TestCardPicture::decodesLikeQtsOwnReader_data()
+{
+    everyPictureDecodesAtItsDeckSize_data();
+}
+
+void TestCardPicture::decodesLikeQtsOwnReader()
+{
+    QFETCH(DeckId, deck);
+    for (CardNo card = 1; card <= kCardsPerDeck; ++card) {
+        const int id = PictureId(deck, card);
+        const QByteArray jpeg = ResourceBytes(CardPictureResource(id));
+        const QImage reference =
+            QImage::fromData(jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!reference.isNull(), qPrintable(QString::number(id)));
+        const auto decoded = DecodeJpeg(jpeg);
+        QVERIFY2(decoded.has_value(), qPrintable(QString::number(id)));
+        QVERIFY2(LargestChannelDifference(*decoded, reference) <= 2,
+                 qPrintable(QStringLiteral("picture %1: %2")
+                                .arg(id)
+                                .arg(LargestChannelDifference(*decoded, reference))));
     }
 }
 
@@ -128,6 +179,23 @@ void TestCardPicture::damagedStreamGivesNoPicture()
 {
     QFETCH(QByteArray, stream);
     QVERIFY(!DecodeJpeg(stream).has_value());
+}
+
+// The decoder is shared between pictures: one that fails must not spoil the next.
+void TestCardPicture::goodPictureAfterADamagedStream_data()
+{
+    damagedStreamGivesNoPicture_data();
+}
+
+void TestCardPicture::goodPictureAfterADamagedStream()
+{
+    QFETCH(QByteArray, stream);
+    const QByteArray good = ResourceBytes(CardPictureResource(157));
+    const QImage reference = QImage::fromData(good, "JPG").convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!DecodeJpeg(stream).has_value());
+    const auto picture = DecodeJpeg(good);
+    QVERIFY(picture.has_value());
+    QVERIFY(LargestChannelDifference(*picture, reference) <= 2);
 }
 
 void TestCardPicture::picturesOfADeckDiffer_data()

@@ -4,10 +4,10 @@
 
 #include "app_fixture.h"
 #include "catalogue/spread_count.h"
+#include "file_checks.h"
 #include "history/history_file.h"
 #include "history/history_list_view.h"
 #include "history/history_window.h"
-#include "list_files.h"
 
 #include <QPushButton>
 

@@ -273,7 +273,7 @@ private slots:
         QVERIFY(f.start({SavedLine(1)}));
         WriteBytes(f.path(kHistoryBackupName), Bytes(SavedLines(3)));
         f.openList();
-        QVERIFY(InChildWithFileLimit(Bytes({SavedLine(1)}).size() + 8, [&f] {
+        QVERIFY(SucceedsUnderFileSizeLimit(Bytes({SavedLine(1)}).size() + 8, [&f] {
             f.press("btHerstel");
             return f.scripted.dialogs.shown.last().startsWith(
                        "error: MorvelLijst.txt kan niet bewaard worden: ")

@@ -1,6 +1,7 @@
 // The history taken elsewhere and back: CSV as a strict reader reads it, the Dutch
 // spreadsheet flavour, JSON that comes back byte for byte, and the command line.
 
+#include "file_checks.h"
 #include "history/history_export.h"
 #include "history/history_file.h"
 #include "history/history_import.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 using namespace morvelin;
+using morvelin::test::ReadBytes;
 
 namespace {
 
@@ -71,12 +73,6 @@ QByteArray Export(ExportFormat format, const QStringList &lines = kHistory)
 {
     return ExportHistory(TextList{lines}, format, QDateTime(QDate(2026, 12, 10), QTime(8, 0)),
                          HistoryDateReader());
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace

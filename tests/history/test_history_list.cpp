@@ -1,9 +1,9 @@
 // The history list's changes to the file: they keep the file's encoding, and they write
 // nothing over a file that someone else changed since it was read.
 
+#include "file_checks.h"
 #include "history/history_file.h"
 #include "history/history_list.h"
-#include "list_files.h"
 
 #include <QtTest>
 

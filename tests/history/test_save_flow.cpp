@@ -3,10 +3,10 @@
 // user cancels or the disk refuses.
 
 #include "app_fixture.h"
+#include "file_checks.h"
 #include "history/history_file.h"
 #include "history/history_list_view.h"
 #include "history/history_window.h"
-#include "list_files.h"
 
 #include <QPushButton>
 
@@ -195,7 +195,7 @@ private slots:
         WriteBytes(f.path(kHistoryFileName), kOneLine);
         WriteBytes(f.path(kHistoryBackupName), kOneLine);
         QVERIFY(f.open());
-        QVERIFY(InChildWithFileLimit(kOneLine.size() + 8, [&f] {
+        QVERIFY(SucceedsUnderFileSizeLimit(kOneLine.size() + 8, [&f] {
             Save(f);
             return f.scripted.dialogs.shown.last().startsWith(
                        "error: MorvelLijst.txt kan niet bewaard worden: ")

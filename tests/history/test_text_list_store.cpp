@@ -1,9 +1,9 @@
 // The list files: encodings and line ends read and kept, and writes that fail without
 // touching what was there, in ways that stop root too.
 
+#include "file_checks.h"
 #include "history/history_file.h"
 #include "history/text_list_store.h"
-#include "list_files.h"
 
 #include <QtTest>
 
@@ -161,7 +161,7 @@ private slots:
         WriteBytes(store.path(kHistoryFileName), history);
         WriteBytes(store.path(kHistoryBackupName), history);
 
-        QVERIFY(InChildWithFileLimit(40, [&store] {
+        QVERIFY(SucceedsUnderFileSizeLimit(40, [&store] {
             const Status saved = AppendHistoryLine(store, "09.dec.26 (b) [0] 04 05 06");
             return !saved && saved.error().startsWith("MorvelLijst.txt kan niet bewaard worden: ");
         }));

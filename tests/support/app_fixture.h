@@ -4,7 +4,7 @@
 // of its windows by their names.
 
 #include "app/morvelin_app.h"
-#include "mainwindow/card_chooser.h"
+#include "common/card_chooser.h"
 #include "mainwindow/main_window.h"
 #include "scripted_services.h"
 

@@ -1,7 +1,8 @@
 #pragma once
 // @brief An editable drop-down list of numbered items that completes typed text to the
 // first item beginning with it. Only the user's choices are announced; setting the
-// index from code never is.
+// index from code never is. It always shows its text from the start, where the item's
+// number stands, and its list is as wide as its longest item.
 
 #include <QComboBox>
 
@@ -18,13 +19,24 @@ public:
     // Sets the item index (-1 for none) without announcing a choice.
     void setIndexQuietly(int index);
 
+    void showPopup() override;
+
 signals:
     // The user completed typed text, stepped with the arrow keys or picked with the mouse;
     // currentIndex() is -1 when the typed text begins no item.
     void chosen();
 
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void completeTypedText(const QString &typed);
+    void rememberKeptLength();
+    void showFromStart();
+
+    // How much of the text the next edit keeps unless it deletes: all but the selection.
+    int m_keptLength = 0;
 };
 
 } // namespace morvelin

@@ -1,7 +1,6 @@
 #pragma once
-// @brief The list files as the tests see them: raw bytes in and out, every file of a
-// folder, and a write made to fail in a child process whose files may not grow, the
-// way a full disk stops root too.
+// @brief What the tests of the list files check on disk: the bytes of a file, the files
+// of a folder, and a write that meets a full disk, as root meets it too.
 
 #include <QtTest>
 
@@ -30,22 +29,23 @@ inline void WriteBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Every file of the folder: a failed write leaves no temporary file behind.
+// Every file and folder in the folder: a failed write leaves no temporary file behind.
 inline QStringList FilesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-// Runs the work in a child that may grow no file beyond fileLimit bytes; true when the
-// child exits with work's answer true.
-inline bool InChildWithFileLimit(rlim_t fileLimit, const std::function<bool()> &work)
+// Runs work in a forked child that may not grow any file beyond the given size (a full
+// disk that stops root too); true when work returned true there. The child has no event
+// loop worth the name: work must not process events.
+inline bool SucceedsUnderFileSizeLimit(rlim_t bytes, const std::function<bool()> &work)
 {
     const pid_t child = fork();
     if (child < 0)
         return false;
     if (child == 0) {
         signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{fileLimit, fileLimit};
+        const rlimit limit{bytes, bytes};
         setrlimit(RLIMIT_FSIZE, &limit);
         _exit(work() ? 0 : 1);
     }
