@@ -1,6 +1,7 @@
 // Morvelin: sets up the application, creates the windows and runs the event loop.
 
 #include "app/application_setup.h"
+#include "app/command_line.h"
 #include "app/morvelin_app.h"
 #include "common/clock.h"
 #include "common/message_dialogs.h"
@@ -9,9 +10,29 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // A command needs no window, and so no display.
+    if (const QStringList arguments = ArgumentsOf(argc, argv); morvelin::IsCommandLine(arguments)) {
+        QCoreApplication core(argc, argv);
+        QTextStream errors(stderr);
+        return morvelin::RunCommandLine(arguments, QDir::currentPath(), errors);
+    }
+
     QApplication app(argc, argv);
     morvelin::SetUpApplication(app);
 

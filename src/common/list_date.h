@@ -5,8 +5,12 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <array>
+#include <optional>
+#include <span>
 
 class QLocale;
 
@@ -23,5 +27,22 @@ QString ListMonthAbbreviation(int month, const MonthNames &localeNames);
 
 // "09.dec.26" for 9 December 2026 under Dutch names.
 QString FormatListDate(QDate date, const MonthNames &localeNames);
+
+// Reads the date at the start of a list line back, with the three-character month names
+// that any of the given locales writes, in any case; the two-digit year as POSIX reads
+// it: 69..99 are 1969..1999, 00..68 are 2000..2068.
+class ListDateReader {
+public:
+    explicit ListDateReader(std::span<const MonthNames> localeNames);
+
+    // Nothing when the line does not start with such a date.
+    std::optional<QDate> read(QStringView line) const;
+
+private:
+    std::optional<int> monthOf(QStringView abbreviation) const;
+
+    // Each locale's abbreviation of month m (1..12) stands at m - 1 of its block of twelve.
+    QStringList m_abbreviations;
+};
 
 } // namespace morvelin

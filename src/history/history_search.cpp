@@ -1,0 +1,69 @@
+#include "history/history_search.h"
+
+#include <algorithm>
+
+namespace morvelin {
+
+QString FoldForSearch(QStringView text)
+{
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c);
+    }
+    return folded.toCaseFolded();
+}
+
+HistorySearch::HistorySearch(const QStringList &lines, const ListDateReader &dates)
+{
+    m_entries.reserve(lines.size());
+    for (const QString &line : lines) {
+        Entry entry{ReadHistoryLine(line, dates), {}, {}};
+        entry.foldedComment = FoldForSearch(entry.reading.comment.value_or(QString()));
+        if (const auto &spread = entry.reading.spread) {
+            for (int k = 0; k < 3; ++k)
+                entry.commonCards[k] =
+                    FindCardByName(kRiderWaite, CardName(spread->deck, spread->cards[k]));
+        }
+        m_entries.push_back(std::move(entry));
+    }
+}
+
+QList<int> HistorySearch::find(const SearchQuery &query) const
+{
+    const QString foldedWords = FoldForSearch(query.words.trimmed());
+    const CardNo commonCard =
+        query.cardName.isEmpty() ? 0 : FindCardByName(kRiderWaite, query.cardName);
+    QList<int> found;
+    for (int i = 0; i < size(); ++i) {
+        if (matches(m_entries[i], foldedWords, commonCard, query))
+            found.append(i);
+    }
+    return found;
+}
+
+bool HistorySearch::matches(const Entry &entry, const QString &foldedWords, CardNo commonCard,
+                            const SearchQuery &query)
+{
+    const HistoryReading &reading = entry.reading;
+    if (!foldedWords.isEmpty() && !entry.foldedComment.contains(foldedWords))
+        return false;
+    if (!query.cardName.isEmpty()
+        && (!reading.spread
+            || std::find(entry.commonCards.begin(), entry.commonCards.end(), commonCard)
+                   == entry.commonCards.end()))
+        return false;
+    if (query.deck && (!reading.spread || reading.spread->deck != *query.deck))
+        return false;
+    if ((query.from || query.to) && !reading.date)
+        return false;
+    if (query.from && *reading.date < *query.from)
+        return false;
+    if (query.to && *reading.date > *query.to)
+        return false;
+    return true;
+}
+
+} // namespace morvelin
