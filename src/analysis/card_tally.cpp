@@ -35,12 +35,18 @@ const RowTable &Rows()
     return table;
 }
 
-bool InYear(QStringView line, std::optional<QStringView> year)
+} // namespace
+
+int AnalysisRow(DeckId deck, CardNo card)
+{
+    Q_ASSERT(IsValidCard(card));
+    return Rows()[deck][card];
+}
+
+bool InTallyYear(QStringView line, std::optional<QStringView> year)
 {
     return !year || line.mid(kYearOffset, kYearLength) == *year;
 }
-
-} // namespace
 
 std::optional<DeckId> LineDeck(QStringView line)
 {
@@ -63,7 +69,7 @@ CardTally TallyCards(const QStringList &lines, std::optional<QStringView> year)
     const RowTable &rows = Rows();
     CardTally tally;
     for (const QString &line : lines) {
-        if (!InYear(line, year))
+        if (!InTallyYear(line, year))
             continue;
         ++tally.questions;
         const Result<SavedSpread> spread = ReadSavedSpread(line);

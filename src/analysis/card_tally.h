@@ -36,6 +36,13 @@ std::optional<DeckId> LineDeck(QStringView line);
 // " 01" .. " 78": how the card of analysis row 1..78 stands in a code of that deck.
 QString CardSearchText(DeckId deck, int row);
 
+// The analysis row 1..78 of a card 1..78 of that deck: the inverse of CardSearchText.
+int AnalysisRow(DeckId deck, CardNo card);
+
+// Whether the line is one of the questions of that year: every line is when there is
+// none; otherwise the line's characters 8 and 9 (fewer on a short line) are the year.
+bool InTallyYear(QStringView line, std::optional<QStringView> year);
+
 // One pass over the lines. Without a year every line is a question; with one, only the
 // lines whose characters 8 and 9 (fewer on a short line) are that text. A question adds
 // 1 to each card its code holds, once however often the code names it; a line whose

@@ -18,7 +18,6 @@ constexpr int kDegreesOfFreedom = kAnalysisCards - 1;
 // by (78 - 3) / (78 - 1). Scaling back restores the chi-square's mean of 77.
 constexpr double kWithoutReplacement =
     double(kAnalysisCards - 1) / double(kAnalysisCards - kCardsPerQuestion);
-constexpr int kSimulations = 2000;
 
 using Counts = std::array<int, kAnalysisCards>;
 
@@ -28,7 +27,8 @@ Counts CountCards(std::span<const QuestionCards> questions)
     for (const QuestionCards &cards : questions) {
         for (int k = 0; k < kCardsPerQuestion; ++k) {
             const int row = cards[k];
-            const bool again = std::find(cards.begin(), cards.begin() + k, row) != cards.begin() + k;
+            const bool again =
+                std::find(cards.begin(), cards.begin() + k, row) != cards.begin() + k;
             if (row >= 1 && row <= kAnalysisCards && !again)
                 ++counts[row - 1];
         }
@@ -54,7 +54,7 @@ double SimulatedChiSquareP(double observed, int questions, std::uint32_t seed)
     for (int row = 0; row < kAnalysisCards; ++row)
         deck[row] = row;
     int atLeast = 0;
-    for (int run = 0; run < kSimulations; ++run) {
+    for (int run = 0; run < kChanceSimulations; ++run) {
         Counts counts{};
         for (int q = 0; q < questions; ++q) {
             // Three different cards: the first three of a partial shuffle.
@@ -67,7 +67,7 @@ double SimulatedChiSquareP(double observed, int questions, std::uint32_t seed)
         if (ScaledChiSquare(counts, questions) >= observed)
             ++atLeast;
     }
-    return double(atLeast + 1) / double(kSimulations + 1);
+    return double(atLeast + 1) / double(kChanceSimulations + 1);
 }
 
 bool IsCourt(const QString &name)
@@ -84,7 +84,10 @@ std::vector<GroupShare> GroupShares(const Counts &counts)
                                       {QStringLiteral("Bekers"), 0, 0, 14.0 / 78},
                                       {QStringLiteral("Munten"), 0, 0, 14.0 / 78},
                                       {QStringLiteral("Staven"), 0, 0, 14.0 / 78},
-                                      {QStringLiteral("Zwaard"), 0, 0, 14.0 / 78}};
+                                      {QStringLiteral("Zwaarden"), 0, 0, 14.0 / 78}};
+    // The suits by the first word of their cards' names, in the order of the groups.
+    const QString suits[] = {QStringLiteral("Bekers "), QStringLiteral("Munten "),
+                             QStringLiteral("Staven "), QStringLiteral("Zwaard ")};
     int total = 0;
     for (int row = 1; row <= kAnalysisCards; ++row) {
         const int count = counts[row - 1];
@@ -94,9 +97,9 @@ std::vector<GroupShare> GroupShares(const Counts &counts)
             groups[0].observed += count;
         if (IsCourt(name))
             groups[1].observed += count;
-        for (std::size_t g = 2; g < groups.size(); ++g) {
-            if (name.startsWith(groups[g].name + u' '))
-                groups[g].observed += count;
+        for (std::size_t s = 0; s < std::size(suits); ++s) {
+            if (name.startsWith(suits[s]))
+                groups[2 + s].observed += count;
         }
     }
     for (GroupShare &group : groups)
@@ -134,6 +137,7 @@ void JudgeCards(ChanceReport &report, std::span<const double> more, int n)
     }
     const std::vector<bool> flaggedLess = HolmRejections(less, kChanceLevel / 2);
     for (std::size_t j = 0; j < rows.size(); ++j) {
+        report.cards[rows[j]].pLess = less[j];
         if (flaggedLess[j])
             report.cards[rows[j]].verdict = ChanceVerdict::LessThanChance;
     }
@@ -164,8 +168,9 @@ ChanceReport AssessChance(std::span<const QuestionCards> questions, std::uint32_
     if (n > 0) {
         report.chiSquare = ScaledChiSquare(counts, n);
         report.simulated = n < kFewestQuestionsForChiSquare;
-        report.chiSquareP = report.simulated ? SimulatedChiSquareP(report.chiSquare, n, seed)
-                                             : ChiSquareUpperTail(report.chiSquare, kDegreesOfFreedom);
+        report.chiSquareP = report.simulated
+                                ? SimulatedChiSquareP(report.chiSquare, n, seed)
+                                : ChiSquareUpperTail(report.chiSquare, kDegreesOfFreedom);
     }
     report.groups = GroupShares(counts);
     return report;

@@ -16,8 +16,10 @@ namespace morvelin {
 inline constexpr int kAnalysisCards = 78;
 // Below this many questions a card is expected less than once: too few to judge.
 inline constexpr int kFewestQuestionsToJudge = 26;
-// Below this many questions the chi-square approximation is poor; chance is simulated.
+// Below this many questions the chi-square approximation is poor; chance is simulated,
+// by this many fair histories of the same size.
 inline constexpr int kFewestQuestionsForChiSquare = 130;
+inline constexpr int kChanceSimulations = 2000;
 
 // The three saved cards of one question as analysis rows 1..78 (0 for none); a card that
 // stands twice counts once.
@@ -29,7 +31,9 @@ struct CardChance {
     int observed = 0;
     double expected = 0;
     double deviation = 0;
-    // P(X >= observed) and P(X <= observed) under a fair draw.
+    // P(X >= observed) under a fair draw, and P(X <= observed) among the places the cards
+    // that came up more than chance explains left to the others (with none of them, under
+    // a fair draw): the tails the verdict was judged on.
     double pMore = 1;
     double pLess = 1;
     ChanceVerdict verdict = ChanceVerdict::WithinChance;

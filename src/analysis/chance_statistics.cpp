@@ -10,8 +10,8 @@ namespace {
 
 double LogBinomialTerm(int n, double p, int j)
 {
-    return std::lgamma(n + 1.0) - std::lgamma(j + 1.0) - std::lgamma(n - j + 1.0)
-           + j * std::log(p) + (n - j) * std::log1p(-p);
+    return std::lgamma(n + 1.0) - std::lgamma(j + 1.0) - std::lgamma(n - j + 1.0) + j * std::log(p)
+           + (n - j) * std::log1p(-p);
 }
 
 // The sum of the terms j = from, from + step, ... while inside 0..n, stopped once the terms

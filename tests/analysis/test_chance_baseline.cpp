@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(report.groups[1].observed, 1); // Bekers Heer
         QCOMPARE(report.groups[2].name, "Bekers");
         QCOMPARE(report.groups[2].observed, 2);
-        QCOMPARE(report.groups[5].name, "Zwaard");
+        QCOMPARE(report.groups[5].name, "Zwaarden");
         QCOMPARE(report.groups[5].observed, 1);
     }
 };
