@@ -46,6 +46,9 @@ public:
 signals:
     // A count over the history file is about to start: the history window closes first.
     void historyWindowCloseRequested();
+    // "Inzicht…" (the list's context menu, Ctrl+I): how the counts compare with chance,
+    // over the year in force, or all years when the year is empty.
+    void insightRequested(const QString &year);
 
 public slots:
     void FormShow();
@@ -65,6 +68,8 @@ protected:
 
 private:
     void createControls();
+    // The list's context menu and Ctrl+I; the window's own controls stay as they are.
+    void addInsightAction();
     bool FormKeyDown(QKeyEvent *event);
     AnalysisMode mode() const;
     // What the mode buttons share: the mode changes, a year in force stays.

@@ -6,6 +6,7 @@
 #include "common/placed_controls.h"
 #include "common/widget_style.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QListView>
@@ -134,7 +135,20 @@ void TAnalyseBox::createControls()
     onSelected(rbSort, &TAnalyseBox::rbSortClick);
     onSelected(rbGrArc, &TAnalyseBox::rbGrArcClick);
 
+    addInsightAction();
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
+}
+
+void TAnalyseBox::addInsightAction()
+{
+    auto *insight = new QAction(QStringLiteral("Inzicht…"), lbAnalyse);
+    insight->setObjectName(QStringLiteral("acInzicht"));
+    insight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    insight->setShortcutContext(Qt::WindowShortcut);
+    lbAnalyse->addAction(insight);
+    lbAnalyse->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(insight, &QAction::triggered, this,
+            [this] { emit insightRequested(yearFilterOn() ? btFilter->text() : QString()); });
 }
 
 } // namespace morvelin

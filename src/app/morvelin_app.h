@@ -7,6 +7,7 @@
 #include "common/list_date.h"
 #include "common/services.h"
 #include "common/shared_state.h"
+#include "history/history_line.h"
 #include "history/text_list_store.h"
 
 #include <QObject>
@@ -23,6 +24,7 @@ class TForm1;
 class TForm3;
 class TForm4;
 class THelpInfo;
+class TInzicht;
 class TVerleden;
 
 class MorvelinApp : public QObject {
@@ -43,6 +45,7 @@ public:
     TAnalyseBox &analyseBox() const { return *m_analyseBox; }
     TForm3 &form3() const { return *m_form3; }
     TForm4 &form4() const { return *m_form4; }
+    TInzicht &inzicht() const { return *m_inzicht; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -53,6 +56,9 @@ private:
     void connectMainWindow();
     void connectHistoryWindow();
     void connectPentagram();
+    void connectInsight();
+    // Opens a saved spread chosen in the history or the insight window on the main window.
+    void openSavedSpread(const SavedSpread &spread);
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -70,6 +76,8 @@ private:
     std::unique_ptr<TAnalyseBox> m_analyseBox;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm4> m_form4;
+    // Beyond the seven windows of the program's start: created after them.
+    std::unique_ptr<TInzicht> m_inzicht;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 
