@@ -4,6 +4,7 @@
 #include "app/save_flow.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
+#include "history/search_window.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
 #include "mainwindow/main_window.h"
@@ -25,10 +26,12 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_analyseBox = std::make_unique<TAnalyseBox>(m_services.dialogs, m_store, m_shared);
     m_form3 = std::make_unique<TForm3>(m_services, m_store, m_monthNames);
     m_form4 = std::make_unique<TForm4>(m_services, m_store);
+    m_zoeken = std::make_unique<TZoeken>(m_services, m_store);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
     connectHistoryWindow();
     connectPentagram();
+    connectSearchWindow();
 }
 
 MorvelinApp::~MorvelinApp() = default;
@@ -60,11 +63,7 @@ void MorvelinApp::connectHistoryWindow()
     connect(m_saveFlow.get(), &SaveFlow::historySaved, verleden, &TVerleden::reloadList);
     connect(m_saveFlow.get(), &SaveFlow::historyCursorToEnd, verleden,
             &TVerleden::moveCursorToLastLine);
-    connect(verleden, &TVerleden::savedSpreadChosen, this, [this](const SavedSpread &spread) {
-        m_form1->ApplySavedSpread(spread.deck, spread.cards);
-        // Applying the choosers has just cleared it: the spread on screen is a saved one.
-        m_shared.spreadSaved = true;
-    });
+    connect(verleden, &TVerleden::savedSpreadChosen, this, &MorvelinApp::openSavedSpread);
     connect(verleden, &TVerleden::closed, m_form1.get(), &TForm1::focusDeckChooser);
     connect(verleden, &TVerleden::analysisRequested, m_analyseBox.get(),
             &TAnalyseBox::showAnalysis);
@@ -85,6 +84,22 @@ void MorvelinApp::connectPentagram()
     connect(m_form4.get(), &TForm4::pentagramChosen, m_form3.get(), &TForm3::OpenSavedPentagram);
 }
 
+void MorvelinApp::connectSearchWindow()
+{
+    TZoeken *zoeken = m_zoeken.get();
+    connect(m_verleden.get(), &TVerleden::searchRequested, zoeken, &TZoeken::openSearch);
+    connect(m_verleden.get(), &TVerleden::historyChanged, zoeken, &TZoeken::historyChanged);
+    connect(m_saveFlow.get(), &SaveFlow::historySaved, zoeken, &TZoeken::historyChanged);
+    connect(zoeken, &TZoeken::savedSpreadChosen, this, &MorvelinApp::openSavedSpread);
+}
+
+void MorvelinApp::openSavedSpread(const SavedSpread &spread)
+{
+    m_form1->ApplySavedSpread(spread.deck, spread.cards);
+    // Applying the choosers has just cleared it: the spread on screen is a saved one.
+    m_shared.spreadSaved = true;
+}
+
 void MorvelinApp::FormClose()
 {
     m_aboutBox->close();
@@ -94,6 +109,7 @@ void MorvelinApp::FormClose()
     m_analyseBox->close();
     m_form3->close();
     m_form4->close();
+    m_zoeken->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

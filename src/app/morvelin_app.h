@@ -24,6 +24,8 @@ class TForm3;
 class TForm4;
 class THelpInfo;
 class TVerleden;
+class TZoeken;
+struct SavedSpread;
 
 class MorvelinApp : public QObject {
     Q_OBJECT
@@ -43,6 +45,7 @@ public:
     TAnalyseBox &analyseBox() const { return *m_analyseBox; }
     TForm3 &form3() const { return *m_form3; }
     TForm4 &form4() const { return *m_form4; }
+    TZoeken &zoeken() const { return *m_zoeken; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -53,6 +56,9 @@ private:
     void connectMainWindow();
     void connectHistoryWindow();
     void connectPentagram();
+    void connectSearchWindow();
+    // A saved spread chosen in the history or the search window, shown as saved.
+    void openSavedSpread(const SavedSpread &spread);
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
     void FormClose();
@@ -70,6 +76,8 @@ private:
     std::unique_ptr<TAnalyseBox> m_analyseBox;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm4> m_form4;
+    // Last: opened only from the history window.
+    std::unique_ptr<TZoeken> m_zoeken;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 
