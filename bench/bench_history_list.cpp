@@ -38,6 +38,16 @@ public:
     {
         return prefilled;
     }
+    std::optional<ChosenFile> saveFileName(const QString &, const QString &,
+                                           const QStringList &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> openFileName(const QString &, const QString &,
+                                        const QStringList &) override
+    {
+        return std::nullopt;
+    }
     void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 

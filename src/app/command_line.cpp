@@ -1,9 +1,6 @@
 #include "app/command_line.h"
 
-#include "common/safe_file.h"
-#include "history/history_export.h"
-#include "history/history_file.h"
-#include "history/history_reading.h"
+#include "history/history_transfer.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,21 +33,11 @@ int RunCommandLine(const QStringList &arguments, const QString &folder, QTextStr
         return Fail(errors,
                     QStringLiteral("gebruik: morvelin --export csv|csv-excel|json BESTAND"));
 
-    const TextListStore store(folder);
-    if (!store.exists(kHistoryFileName))
-        return Fail(errors, QStringLiteral("%1 staat niet in %2: er zijn nog geen vragen bewaard.")
-                                .arg(kHistoryFileName, QDir::toNativeSeparators(folder)));
-    const Result<TextList> history = store.read(kHistoryFileName);
-    if (!history)
-        return Fail(errors, history.error());
-
-    const QString target = arguments[2];
-    const QByteArray exported =
-        ExportHistory(*history, *format, QDateTime::currentDateTime(), HistoryDateReader());
-    if (const Status saved =
-            SaveFileAtomically(QDir(folder).absoluteFilePath(target), exported, target);
-        !saved)
-        return Fail(errors, saved.error());
+    const QString target = QDir(folder).absoluteFilePath(arguments[2]);
+    if (const Status exported =
+            ExportHistoryFile(TextListStore(folder), *format, target, QDateTime::currentDateTime());
+        !exported)
+        return Fail(errors, exported.error());
     return 0;
 }
 

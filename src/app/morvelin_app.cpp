@@ -5,6 +5,7 @@
 #include "app/save_flow.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
+#include "history/search_window.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
 #include "mainwindow/main_window.h"
@@ -27,11 +28,13 @@ MorvelinApp::MorvelinApp(const Services &services, const QString &listFolder)
     m_form3 = std::make_unique<TForm3>(m_services, m_store, m_monthNames);
     m_form4 = std::make_unique<TForm4>(m_services, m_store);
     m_inzicht = std::make_unique<TInzicht>(m_services.dialogs, m_store);
+    m_zoeken = std::make_unique<TZoeken>(m_services, m_store);
     m_saveFlow = std::make_unique<SaveFlow>(*m_form1, m_services, m_store, m_monthNames, m_shared);
     connectMainWindow();
     connectHistoryWindow();
     connectPentagram();
     connectInsight();
+    connectSearchWindow();
 }
 
 MorvelinApp::~MorvelinApp() = default;
@@ -91,6 +94,15 @@ void MorvelinApp::connectInsight()
     connect(m_inzicht.get(), &TInzicht::savedSpreadChosen, this, &MorvelinApp::openSavedSpread);
 }
 
+void MorvelinApp::connectSearchWindow()
+{
+    TZoeken *zoeken = m_zoeken.get();
+    connect(m_verleden.get(), &TVerleden::searchRequested, zoeken, &TZoeken::openSearch);
+    connect(m_verleden.get(), &TVerleden::historyChanged, zoeken, &TZoeken::historyChanged);
+    connect(m_saveFlow.get(), &SaveFlow::historySaved, zoeken, &TZoeken::historyChanged);
+    connect(zoeken, &TZoeken::savedSpreadChosen, this, &MorvelinApp::openSavedSpread);
+}
+
 void MorvelinApp::openSavedSpread(const SavedSpread &spread)
 {
     m_form1->ApplySavedSpread(spread.deck, spread.cards);
@@ -108,6 +120,7 @@ void MorvelinApp::FormClose()
     m_form3->close();
     m_form4->close();
     m_inzicht->close();
+    m_zoeken->close();
     // Nothing is left to tell a failed removal to: the program is ending, and the
     // backup only ever holds what the list holds or held.
     (void)m_store.remove(kHistoryBackupName);

@@ -26,6 +26,8 @@ class TForm4;
 class THelpInfo;
 class TInzicht;
 class TVerleden;
+class TZoeken;
+struct SavedSpread;
 
 class MorvelinApp : public QObject {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
     TForm3 &form3() const { return *m_form3; }
     TForm4 &form4() const { return *m_form4; }
     TInzicht &inzicht() const { return *m_inzicht; }
+    TZoeken &zoeken() const { return *m_zoeken; }
 
     bool spreadSaved() const { return m_shared.spreadSaved; }
     const SharedState &shared() const { return m_shared; }
@@ -57,7 +60,8 @@ private:
     void connectHistoryWindow();
     void connectPentagram();
     void connectInsight();
-    // Opens a saved spread chosen in the history or the insight window on the main window.
+    void connectSearchWindow();
+    // A saved spread chosen in the history, the insight or the search window, shown as saved.
     void openSavedSpread(const SavedSpread &spread);
     // The end of the program: the other windows close and the backups are deleted;
     // the list files themselves stay.
@@ -78,6 +82,7 @@ private:
     std::unique_ptr<TForm4> m_form4;
     // Beyond the seven windows of the program's start: created after them.
     std::unique_ptr<TInzicht> m_inzicht;
+    std::unique_ptr<TZoeken> m_zoeken;
     std::unique_ptr<SaveFlow> m_saveFlow;
 };
 

@@ -1,6 +1,7 @@
 #include "common/message_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -51,6 +52,31 @@ std::optional<QString> MessageDialogs::textInput(const QString &caption, const Q
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<ChosenFile> MessageDialogs::saveFileName(const QString &caption,
+                                                       const QString &suggested,
+                                                       const QStringList &filters)
+{
+    QFileDialog dialog(QApplication::activeWindow(), caption, suggested);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ChosenFile{dialog.selectedFiles().first(),
+                      int(qMax(qsizetype(0), filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<QString> MessageDialogs::openFileName(const QString &caption, const QString &folder,
+                                                    const QStringList &filters)
+{
+    QFileDialog dialog(QApplication::activeWindow(), caption, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 void MessageDialogs::error(const QString &text)

@@ -42,12 +42,6 @@ TextEncoding EncodingNamed(const QString &name)
     return TextEncoding::Windows1252;
 }
 
-QString DeckName(DeckId deck)
-{
-    static const char *const kNames[kDeckCount] = {"Rider Waite", "Etteilla", "Thierens"};
-    return QString::fromLatin1(kNames[deck]);
-}
-
 // The fields of one row, as text, in the order of the header.
 QStringList RowFields(const HistoryReading &reading)
 {

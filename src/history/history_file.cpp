@@ -15,4 +15,11 @@ Status AppendHistoryLine(const TextListStore &store, const QString &line)
     return store.writeAll({{kHistoryFileName, list}, {kHistoryBackupName, list}});
 }
 
+Result<TextList> ReadHistoryFile(const TextListStore &store)
+{
+    if (!store.exists(kHistoryFileName))
+        return TextList{};
+    return store.read(kHistoryFileName);
+}
+
 } // namespace morvelin

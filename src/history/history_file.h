@@ -17,4 +17,7 @@ inline const QString kHistoryBackupName = QStringLiteral("MorvelLijst.bak");
 // either cannot be written, both files stay as they were.
 Status AppendHistoryLine(const TextListStore &store, const QString &line);
 
+// The history as the file holds it; a missing file holds no lines, as before the first save.
+Result<TextList> ReadHistoryFile(const TextListStore &store);
+
 } // namespace morvelin

@@ -6,18 +6,6 @@
 
 namespace morvelin {
 
-namespace {
-
-// A missing file holds no lines, as before the first save.
-Result<TextList> ReadHistory(const TextListStore &store)
-{
-    if (!store.exists(kHistoryFileName))
-        return TextList{};
-    return store.read(kHistoryFileName);
-}
-
-} // namespace
-
 HistoryList::HistoryList(const TextListStore &store) : m_store(store) {}
 
 bool HistoryList::fileExists() const
@@ -32,7 +20,7 @@ bool HistoryList::backupExists() const
 
 Status HistoryList::reload()
 {
-    Result<TextList> read = ReadHistory(m_store);
+    Result<TextList> read = ReadHistoryFile(m_store);
     if (!read)
         return Failure{read.error()};
     m_loaded = std::move(read).value();
@@ -41,7 +29,7 @@ Status HistoryList::reload()
 
 Status HistoryList::checkUnchanged()
 {
-    Result<TextList> now = ReadHistory(m_store);
+    Result<TextList> now = ReadHistoryFile(m_store);
     if (!now)
         return Failure{now.error()};
     if (*now == m_loaded)

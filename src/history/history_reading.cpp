@@ -15,6 +15,30 @@ HistoryReading ReadHistoryLine(const QString &line, const ListDateReader &dates)
     return reading;
 }
 
+QString DeckName(DeckId deck)
+{
+    static const char *const kNames[kDeckCount] = {"Rider Waite", "Etteilla", "Thierens"};
+    return QString::fromLatin1(kNames[deck]);
+}
+
+QString ReadingSummary(const HistoryReading &reading)
+{
+    if (!reading.date && !reading.comment && !reading.spread)
+        return reading.line;
+    QString cards = QStringLiteral("geen kaarten te lezen");
+    if (const auto &spread = reading.spread) {
+        QStringList names;
+        for (const CardNo card : spread->cards)
+            names << CardName(spread->deck, card);
+        cards =
+            QStringLiteral("%1 (%2)").arg(names.join(QStringLiteral(", ")), DeckName(spread->deck));
+    }
+    return QStringLiteral("%1   %2   \u2014   %3")
+        .arg(reading.date ? reading.date->toString(QStringLiteral("dd-MM-yyyy"))
+                          : QStringLiteral("(geen datum)"),
+             reading.comment.value_or(reading.line), cards);
+}
+
 ListDateReader HistoryDateReader()
 {
     const MonthNames names[] = {LocaleMonthNames(QLocale()),

@@ -1,5 +1,7 @@
 #include "history/history_search.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace morvelin {
@@ -16,12 +18,27 @@ QString FoldForSearch(QStringView text)
     return folded.toCaseFolded();
 }
 
+std::optional<QDate> ReadDayText(QStringView text)
+{
+    static const QRegularExpression kDay(
+        QStringLiteral(R"(^(\d{1,2})[-./](\d{1,2})[-./](\d{4})$)"));
+    const QRegularExpressionMatch match = kDay.match(text.trimmed().toString());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate day(match.captured(3).toInt(), match.captured(2).toInt(),
+                    match.captured(1).toInt());
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
 HistorySearch::HistorySearch(const QStringList &lines, const ListDateReader &dates)
 {
     m_entries.reserve(lines.size());
     for (const QString &line : lines) {
         Entry entry{ReadHistoryLine(line, dates), {}, {}};
-        entry.foldedComment = FoldForSearch(entry.reading.comment.value_or(QString()));
+        // A line out of the saved format is searched whole: its words are all it says.
+        entry.foldedComment = FoldForSearch(entry.reading.comment.value_or(line));
         if (const auto &spread = entry.reading.spread) {
             for (int k = 0; k < 3; ++k)
                 entry.commonCards[k] =
@@ -33,7 +50,8 @@ HistorySearch::HistorySearch(const QStringList &lines, const ListDateReader &dat
 
 QList<int> HistorySearch::find(const SearchQuery &query) const
 {
-    const QString foldedWords = FoldForSearch(query.words.trimmed());
+    const QStringList foldedWords =
+        FoldForSearch(query.words).simplified().split(u' ', Qt::SkipEmptyParts);
     const CardNo commonCard =
         query.cardName.isEmpty() ? 0 : FindCardByName(kRiderWaite, query.cardName);
     QList<int> found;
@@ -44,12 +62,15 @@ QList<int> HistorySearch::find(const SearchQuery &query) const
     return found;
 }
 
-bool HistorySearch::matches(const Entry &entry, const QString &foldedWords, CardNo commonCard,
+bool HistorySearch::matches(const Entry &entry, const QStringList &foldedWords, CardNo commonCard,
                             const SearchQuery &query)
 {
     const HistoryReading &reading = entry.reading;
-    if (!foldedWords.isEmpty() && !entry.foldedComment.contains(foldedWords))
-        return false;
+    // Every word, in any order: "geld werk" finds "werk en geld".
+    for (const QString &word : foldedWords) {
+        if (!entry.foldedComment.contains(word))
+            return false;
+    }
     if (!query.cardName.isEmpty()
         && (!reading.spread
             || std::find(entry.commonCards.begin(), entry.commonCards.end(), commonCard)

@@ -18,7 +18,12 @@ namespace morvelin {
 // Lower case without accents: "Financiën" and "financien" read alike.
 QString FoldForSearch(QStringView text);
 
+// A day as the user types it for a date range: "dd-mm-jjjj", where one digit will do for
+// the day or the month and "." or "/" for "-". Nothing when the text is no such day.
+std::optional<QDate> ReadDayText(QStringView text);
+
 struct SearchQuery {
+    // Each word must occur in the comment (in the whole line when it has none), in any order.
     QString words;
     // The card by its common name; empty for any card.
     QString cardName;
@@ -44,7 +49,7 @@ private:
         // The cards by their Rider Waite numbers, the one numbering all decks share by name.
         std::array<CardNo, 3> commonCards{};
     };
-    static bool matches(const Entry &entry, const QString &foldedWords, CardNo commonCard,
+    static bool matches(const Entry &entry, const QStringList &foldedWords, CardNo commonCard,
                         const SearchQuery &query);
 
     std::vector<Entry> m_entries;

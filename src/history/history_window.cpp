@@ -4,6 +4,7 @@
 
 #include "common/dialogs.h"
 #include "common/key_preview.h"
+#include "history/history_list_menu.h"
 #include "history/history_list_view.h"
 
 #include <QApplication>
@@ -22,6 +23,12 @@ TVerleden::TVerleden(const Services &services, const TextListStore &store, Share
     createControls();
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
     lbxLijst->installEventFilter(this);
+    auto *menu = new HistoryListMenu(lbxLijst, m_services, store);
+    connect(menu, &HistoryListMenu::searchRequested, this, &TVerleden::searchRequested);
+    connect(menu, &HistoryListMenu::historyImported, this, [this] {
+        reloadList();
+        emit historyChanged();
+    });
 }
 
 TVerleden::~TVerleden() = default;
@@ -78,6 +85,13 @@ bool TVerleden::report(const Status &status)
     showList();
     m_services.dialogs.error(status.error());
     return false;
+}
+
+bool TVerleden::reportWrite(const Status &status)
+{
+    // Also after a refused write: the list has just taken the file's newer lines.
+    emit historyChanged();
+    return report(status);
 }
 
 void TVerleden::OpenSavedSpread()

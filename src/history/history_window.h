@@ -53,6 +53,10 @@ signals:
     // A saved spread to open in the main window, its code already checked.
     void savedSpreadChosen(const SavedSpread &spread);
     void analysisRequested();
+    // Ctrl+F or "Zoeken…" in the list's right-click menu.
+    void searchRequested();
+    // The window wrote the history file (or found it changed): a search over it is stale.
+    void historyChanged();
     // The window closed: the focus goes back to the main window's deck chooser.
     void closed();
 
@@ -77,6 +81,8 @@ private:
     void showLineNo();
     // Shows a failure, with the list as the file holds it now; true when there was none.
     bool report(const Status &status);
+    // The same after a write to the history file, which others then read again.
+    bool reportWrite(const Status &status);
 
     Services m_services;
     SharedState &m_shared;

@@ -24,7 +24,7 @@ void TVerleden::btWisLstClick()
         setEnabled(true);
     });
     if (m_services.dialogs.listWarning(QStringLiteral("Hele Lijst Wissen?!"))
-        && report(m_list.clear()))
+        && reportWrite(m_list.clear()))
         showList();
 }
 
@@ -44,7 +44,7 @@ void TVerleden::btWisSelClick()
         m_shared.spreadSaved = false;
     if (!m_services.dialogs.listWarning(QStringLiteral("Selectie wordt verwijderd!")))
         return;
-    if (!report(m_list.removeRows(rows)))
+    if (!reportWrite(m_list.removeRows(rows)))
         return;
     showList();
     m_lastOpenedLine = 0;
@@ -73,7 +73,7 @@ void TVerleden::btBewerkClick()
     if (!answer)
         return;
     const QString edited = *ReplaceHistoryComment(line, *answer);
-    if (!report(m_list.replaceLine(row, edited)))
+    if (!reportWrite(m_list.replaceLine(row, edited)))
         return;
     lbxLijst->setLine(row, edited);
     lbxLijst->setCursorRow(row);
@@ -90,7 +90,7 @@ void TVerleden::btHerstelClick()
             QStringLiteral("Niets Hersteld. MorvelLijst.bak niet gevonden!"));
         return;
     }
-    if (!report(m_list.restoreBackup()))
+    if (!reportWrite(m_list.restoreBackup()))
         return;
     showList();
     lbxLijst->moveCursorToLastLine();

@@ -4,8 +4,8 @@
 #include "file_checks.h"
 #include "history/history_export.h"
 #include "history/history_file.h"
-#include "history/history_import.h"
 #include "history/history_reading.h"
+#include "history/history_transfer.h"
 
 #include <QtTest>
 

@@ -64,6 +64,13 @@ private slots:
                                                   << "" << -1 << any << any << QList<int>{0, 3};
         QTest::addRow("word in capitals") << "kracht"
                                           << "" << -1 << any << any << QList<int>{1};
+        QTest::addRow("every word, in any order") << "  werk   FINANCIEN "
+                                                  << "" << -1 << any << any << QList<int>{0};
+        QTest::addRow("a word only one of them has") << "werk rust"
+                                                     << "" << -1 << any << any << QList<int>{};
+        QTest::addRow("a line without comment is searched whole")
+            << "geschreven"
+            << "" << -1 << any << any << QList<int>{5};
         QTest::addRow("a card by name across decks")
             << ""
             << "De Kracht" << -1 << any << any << QList<int>{1, 2};
@@ -100,6 +107,42 @@ private slots:
         if (to.isValid())
             query.to = to;
         QCOMPARE(Find(query), found);
+    }
+
+    void daysAsTyped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("day");
+        QTest::addRow("dd-mm-jjjj") << "09-12-2026" << QDate(2026, 12, 9);
+        QTest::addRow("one digit, blanks around") << " 9-1-2026 " << QDate(2026, 1, 9);
+        QTest::addRow("full stops") << "29.02.2024" << QDate(2024, 2, 29);
+        QTest::addRow("no such day") << "29-02-2026" << QDate();
+        QTest::addRow("two-digit year") << "09-12-26" << QDate();
+        QTest::addRow("half typed") << "09-1" << QDate();
+        QTest::addRow("day and month swapped by order") << "12-31-2026" << QDate();
+    }
+    void daysAsTyped()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, day);
+        QCOMPARE(ReadDayText(text).value_or(QDate()), day);
+    }
+
+    void summaries_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("summary");
+        QTest::addRow("saved") << 1
+                               << QString("01-01-2026   KRACHT gevonden   \u2014   De Kracht, "
+                                          "De Zon, De Maan (Etteilla)");
+        QTest::addRow("as it stands") << 5 << QString("hand geschreven");
+    }
+    void summaries()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, summary);
+        const HistorySearch search(kHistory, HistoryDateReader());
+        QCOMPARE(ReadingSummary(search.reading(line)), summary);
     }
 
     void readingsSayWhatTheLineHolds()

@@ -28,6 +28,24 @@ std::optional<QString> ScriptedDialogs::textInput(const QString &caption, const 
     return inputs.isEmpty() ? std::optional<QString>(prefilled) : inputs.dequeue();
 }
 
+std::optional<ChosenFile> ScriptedDialogs::saveFileName(const QString &caption,
+                                                        const QString &suggested,
+                                                        const QStringList &filters)
+{
+    shown << QStringLiteral("save: %1 | %2 | %3").arg(caption, suggested, filters.join(u';'));
+    return files.isEmpty() ? std::nullopt : files.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(const QString &caption, const QString &folder,
+                                                     const QStringList &filters)
+{
+    shown << QStringLiteral("open: %1 | %2 | %3").arg(caption, folder, filters.join(u';'));
+    if (files.isEmpty())
+        return std::nullopt;
+    const std::optional<ChosenFile> file = files.dequeue();
+    return file ? std::optional<QString>(file->path) : std::nullopt;
+}
+
 void ScriptedDialogs::error(const QString &text)
 {
     shown << QStringLiteral("error: ") + text;

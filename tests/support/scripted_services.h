@@ -24,12 +24,18 @@ public:
     QQueue<bool> answers;
     // Answers for textInput; no value means Cancel. Prefilled text when the queue is empty.
     QQueue<std::optional<QString>> inputs;
+    // Answers for saveFileName and openFileName, in order; Cancel when the queue is empty.
+    QQueue<std::optional<ChosenFile>> files;
 
     void message(const QString &text) override;
     bool listWarning(const QString &text) override;
     bool confirm(const QString &text) override;
     std::optional<QString> textInput(const QString &caption, const QString &prompt,
                                      const QString &prefilled) override;
+    std::optional<ChosenFile> saveFileName(const QString &caption, const QString &suggested,
+                                           const QStringList &filters) override;
+    std::optional<QString> openFileName(const QString &caption, const QString &folder,
+                                        const QStringList &filters) override;
     void error(const QString &text) override;
 };
 

@@ -1,0 +1,79 @@
+#include "history/history_transfer.h"
+
+#include "common/safe_file.h"
+#include "history/history_file.h"
+#include "history/history_reading.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace morvelin {
+
+namespace {
+
+Result<QByteArray> ReadExportFile(const QString &path)
+{
+    const auto failure = [&path](const QString &reason) {
+        return Failure{QStringLiteral("%1 kan niet gelezen worden: %2. Er is niets toegevoegd.")
+                           .arg(QDir::toNativeSeparators(path), reason)};
+    };
+    QFile file(path);
+    if (QFileInfo(file).isDir())
+        return failure(QStringLiteral("er staat een map met die naam"));
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(file.errorString());
+    return bytes;
+}
+
+} // namespace
+
+Status ExportHistoryFile(const TextListStore &store, ExportFormat format, const QString &target,
+                         const QDateTime &exported)
+{
+    if (!store.exists(kHistoryFileName))
+        return Failure{QStringLiteral("%1 staat niet in %2: er zijn nog geen vragen bewaard.")
+                           .arg(kHistoryFileName, QDir::toNativeSeparators(store.folder()))};
+    const Result<TextList> history = store.read(kHistoryFileName);
+    if (!history)
+        return Failure{history.error()};
+    return SaveFileAtomically(target,
+                              ExportHistory(*history, format, exported, HistoryDateReader()),
+                              QDir::toNativeSeparators(target));
+}
+
+Result<int> ImportHistory(const TextListStore &store, const QByteArray &json)
+{
+    const Result<TextList> exported = ReadExportedLines(json);
+    if (!exported)
+        return Failure{exported.error()};
+    Result<TextList> read = ReadHistoryFile(store);
+    if (!read)
+        return Failure{read.error()};
+    TextList history = std::move(read).value();
+    // An empty history comes back in the encoding it was exported from.
+    if (history.lines.isEmpty())
+        history.encoding = exported->encoding;
+    const QStringList added = LinesToImport(history.lines, exported->lines);
+    if (added.isEmpty())
+        return 0;
+    if (Status backedUp = store.write(kHistoryBackupName, history); !backedUp)
+        return Failure{backedUp.error()};
+    history.lines += added;
+    if (Status written = store.write(kHistoryFileName, history); !written)
+        return Failure{written.error()};
+    return int(added.size());
+}
+
+Result<int> ImportHistoryFile(const TextListStore &store, const QString &path)
+{
+    const Result<QByteArray> json = ReadExportFile(path);
+    if (!json)
+        return Failure{json.error()};
+    return ImportHistory(store, *json);
+}
+
+} // namespace morvelin
