@@ -192,17 +192,18 @@ private slots:
     void aFullDiskLeavesBothFilesAndTheMark()
     {
         AppFixture f;
-        WriteBytes(f.path(kHistoryFileName), kOneLine);
-        WriteBytes(f.path(kHistoryBackupName), kOneLine);
+        const QByteArray history = TooLongForAFullDisk(kOneLine);
+        WriteBytes(f.path(kHistoryFileName), history);
+        WriteBytes(f.path(kHistoryBackupName), history);
         QVERIFY(f.open());
-        QVERIFY(SucceedsUnderFileSizeLimit(kOneLine.size() + 8, [&f] {
+        QVERIFY(SucceedsUnderFileSizeLimit(kFullDiskRoom, [&f] {
             Save(f);
             return f.scripted.dialogs.shown.last().startsWith(
                        "error: MorvelLijst.txt kan niet bewaard worden: ")
                    && !f.app->spreadSaved();
         }));
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), kOneLine);
-        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), kOneLine);
+        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), history);
+        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), history);
         QCOMPARE(FilesIn(f.folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
     }
 
