@@ -64,6 +64,21 @@ private slots:
                                             << QByteArray("\xFF\xFE"
                                                           "a\0\r\0\n\0",
                                                           8);
+        // A mark doubled by some other tool: the second is the first line's own character.
+        QTest::addRow("UTF-16 LE with its mark twice")
+            << QByteArray("\xFF\xFE\xFF\xFE"
+                          "a\0\n\0",
+                          8)
+            << QStringList{QStringLiteral("\uFEFFa")} << int(TextEncoding::Utf16LeBom)
+            << QByteArray("\xFF\xFE\xFF\xFE"
+                          "a\0\r\0\n\0",
+                          10);
+        QTest::addRow("UTF-8 with its mark twice")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                          "a\r\n")
+            << QStringList{QStringLiteral("\uFEFFa")} << int(TextEncoding::Utf8Bom)
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                          "a\r\n");
         QTest::addRow("UTF-16 BE with BOM")
             << QByteArray("\xFE\xFF\0a\0\n", 6) << QStringList{"a"} << int(TextEncoding::Utf16BeBom)
             << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
