@@ -207,6 +207,26 @@ private slots:
         QCOMPARE(FilesIn(f.folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
     }
 
+    // A second Morvelin in the middle of a change of the same folder, for longer than the
+    // save waits: the save says so, writes nothing and the spread stays unsaved.
+    void aFolderLockedElsewhereLeavesBothFilesAndTheMark()
+    {
+        AppFixture f;
+        WriteBytes(f.path(kHistoryFileName), kOneLine);
+        WriteBytes(f.path(kHistoryBackupName), kOneLine);
+        QVERIFY(f.open());
+        const Result<ListLock> elsewhere = f.app->store().lock(kHistoryFileName);
+        QVERIFY(elsewhere);
+        Save(f);
+        QCOMPARE(f.scripted.dialogs.shown.last(),
+                 "error: MorvelLijst.txt kan niet bewaard worden: een tweede Morvelin of een "
+                 "ander programma bewaart nog in deze map; probeer het zo nog eens. Het bestand "
+                 "is niet veranderd.");
+        QVERIFY(!f.app->spreadSaved());
+        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), kOneLine);
+        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), kOneLine);
+    }
+
     void theBackupsGoWhenTheMainWindowClosesAndTheListsStay()
     {
         AppFixture f;
