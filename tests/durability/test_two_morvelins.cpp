@@ -39,6 +39,16 @@ bool HoldsBothInOrder(const QStringList &lines, DriverList list)
     return fromOne == ones && fromTwo == twos;
 }
 
+// Whether the two saved at the same time: each wrote lines between the other's.
+bool Interleaved(const QStringList &lines, DriverList list)
+{
+    const qsizetype firstOfTwo = lines.indexOf(DriverLine(list, 2, 1));
+    const qsizetype lastOfOne = lines.indexOf(DriverLine(list, 1, kSavesEach));
+    const qsizetype firstOfOne = lines.indexOf(DriverLine(list, 1, 1));
+    const qsizetype lastOfTwo = lines.indexOf(DriverLine(list, 2, kSavesEach));
+    return firstOfTwo < lastOfOne && firstOfOne < lastOfTwo;
+}
+
 } // namespace
 
 class TestTwoMorvelins : public QObject {
@@ -60,7 +70,7 @@ private slots:
         DriverProcess two;
         for (auto [driver, writer] : {std::pair{&one, "1"}, std::pair{&two, "2"}})
             QVERIFY(driver->start(
-                {"save", folder.path(), listName, writer, "1", QString::number(kSavesEach), "5"}));
+                {"save", folder.path(), listName, writer, "1", QString::number(kSavesEach), "10"}));
         QVERIFY2(one.finishedWell(), one.errors().constData());
         QVERIFY2(two.finishedWell(), two.errors().constData());
 
@@ -71,6 +81,7 @@ private slots:
         QVERIFY2(saved, qPrintable(saved.error()));
         QCOMPARE(saved->lines.size(), 2 * kSavesEach);
         QVERIFY(HoldsBothInOrder(saved->lines, DriverList(list)));
+        QVERIFY(Interleaved(saved->lines, DriverList(list)));
         if (DriverList(list) == DriverList::History)
             QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), ReadBytes(store.path(fileName)));
     }
