@@ -78,7 +78,8 @@ int main(int argc, char *argv[])
                              .arg(n % 28 + 1, 2, 10, QLatin1Char('0'))
                              .arg(n)
                              .arg(n % 3);
-    if (!store.write(kHistoryFileName, history))
+    if (const Result<ListLock> lock = store.lock(kHistoryFileName);
+        !lock || !store.write(*lock, kHistoryFileName, history))
         return 1;
 
     AgreeingDialogs dialogs;

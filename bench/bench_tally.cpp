@@ -85,7 +85,8 @@ int main(int argc, char **argv)
     std::printf("%9s %10s %10s %10s %11s %9s %9s\n", "lines", "read ns", "tally ns", "year ns",
                 "tally/read", "run/read", "run ms");
     for (const int size : {10'000, 100'000, 1'000'000}) {
-        if (!store.write(kHistoryFileName, TextList{GeneratedHistory(size)})) {
+        const Result<ListLock> lock = store.lock(kHistoryFileName);
+        if (!lock || !store.write(*lock, kHistoryFileName, TextList{GeneratedHistory(size)})) {
             std::printf("the history of %d lines could not be written\n", size);
             return 1;
         }

@@ -13,6 +13,9 @@
 
 namespace morvelin {
 
+// "<shownName> kan niet bewaard worden: <reason>. Het bestand is niet veranderd."
+Failure SaveFailure(const QString &shownName, const QString &reason);
+
 // The bytes written out completely to the temporary file that will replace path; the
 // old file is untouched until commitFile. shownName names the file in a failure's
 // Dutch message. A prepared file that is never committed is removed with it.

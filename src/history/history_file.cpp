@@ -4,6 +4,9 @@ namespace morvelin {
 
 Status AppendHistoryLine(const TextListStore &store, const QString &line)
 {
+    const Result<ListLock> lock = store.lock(kHistoryFileName);
+    if (!lock)
+        return Failure{lock.error()};
     TextList list;
     if (store.exists(kHistoryFileName)) {
         Result<TextList> read = store.read(kHistoryFileName);
@@ -12,7 +15,7 @@ Status AppendHistoryLine(const TextListStore &store, const QString &line)
         list = std::move(read).value();
     }
     list.lines.append(line);
-    return store.writeAll({{kHistoryFileName, list}, {kHistoryBackupName, list}});
+    return store.writeAll(*lock, {{kHistoryFileName, list}, {kHistoryBackupName, list}});
 }
 
 Result<TextList> ReadHistoryFile(const TextListStore &store)

@@ -35,14 +35,24 @@ QString CleanComment(const QString &comment)
     QString cleaned;
     cleaned.reserve(comment.size());
     bool inBreak = false;
-    for (const QChar c : comment) {
+    for (qsizetype i = 0; i < comment.size(); ++i) {
+        const QChar c = comment.at(i);
         if (IsLineBreaking(c)) {
             if (!inBreak)
                 cleaned.append(u' ');
             inBreak = true;
+            continue;
+        }
+        inBreak = false;
+        if (c.isHighSurrogate() && i + 1 < comment.size() && comment.at(i + 1).isLowSurrogate()) {
+            cleaned.append(c);
+            cleaned.append(comment.at(++i));
+        } else if (c.isSurrogate()) {
+            // Half a pair is no character: no encoding of the file can hold it, and the
+            // line would be written with something else in its place.
+            cleaned.append(QChar::ReplacementCharacter);
         } else {
             cleaned.append(c);
-            inBreak = false;
         }
     }
     return cleaned;

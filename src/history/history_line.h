@@ -51,7 +51,8 @@ struct HistoryLineParts {
 };
 
 // A comment as it can stand in one line: every run of line breaks, tabs and other
-// control characters becomes a single space.
+// control characters becomes a single space, and half a surrogate pair the replacement
+// character.
 QString CleanComment(const QString &comment);
 
 // Date, " (", the cleaned comment cut to 80 characters ("(...)" when empty), ") [",

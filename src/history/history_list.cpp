@@ -42,9 +42,13 @@ Status HistoryList::checkUnchanged()
 
 Status HistoryList::writeChecked(const QList<ListWrite> &writes, const TextList &history)
 {
+    // Held from the check to the write, so no save of a second Morvelin comes between.
+    const Result<ListLock> lock = m_store.lock(kHistoryFileName);
+    if (!lock)
+        return Failure{lock.error()};
     if (Status unchanged = checkUnchanged(); !unchanged)
         return unchanged;
-    if (Status written = m_store.writeAll(writes); !written)
+    if (Status written = m_store.writeAll(*lock, writes); !written)
         return written;
     m_loaded = history;
     return Succeeded();
@@ -86,10 +90,13 @@ Status HistoryList::clear()
 
 Status HistoryList::restoreBackup()
 {
+    const Result<ListLock> lock = m_store.lock(kHistoryFileName);
+    if (!lock)
+        return Failure{lock.error()};
     Result<TextList> backup = m_store.read(kHistoryBackupName);
     if (!backup)
         return Failure{backup.error()};
-    if (Status written = m_store.write(kHistoryFileName, *backup); !written)
+    if (Status written = m_store.write(*lock, kHistoryFileName, *backup); !written)
         return written;
     m_loaded = std::move(backup).value();
     return Succeeded();

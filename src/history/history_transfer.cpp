@@ -50,6 +50,9 @@ Result<int> ImportHistory(const TextListStore &store, const QByteArray &json)
     const Result<TextList> exported = ReadExportedLines(json);
     if (!exported)
         return Failure{exported.error()};
+    const Result<ListLock> lock = store.lock(kHistoryFileName);
+    if (!lock)
+        return Failure{lock.error()};
     Result<TextList> read = ReadHistoryFile(store);
     if (!read)
         return Failure{read.error()};
@@ -60,10 +63,10 @@ Result<int> ImportHistory(const TextListStore &store, const QByteArray &json)
     const QStringList added = LinesToImport(history.lines, exported->lines);
     if (added.isEmpty())
         return 0;
-    if (Status backedUp = store.write(kHistoryBackupName, history); !backedUp)
+    if (Status backedUp = store.write(*lock, kHistoryBackupName, history); !backedUp)
         return Failure{backedUp.error()};
     history.lines += added;
-    if (Status written = store.write(kHistoryFileName, history); !written)
+    if (Status written = store.write(*lock, kHistoryFileName, history); !written)
         return Failure{written.error()};
     return int(added.size());
 }

@@ -78,7 +78,9 @@ Result<TextList> DecodeTextList(const QByteArray &bytes)
             continue;
         const QByteArrayView body = QByteArrayView(bytes).sliced(marked.bom.size());
         const bool utf16 = marked.converter != QStringConverter::Utf8;
-        QStringDecoder decoder(marked.converter);
+        // The mark is already taken off; a second one is the text's own first character,
+        // which the decoder would otherwise drop.
+        QStringDecoder decoder(marked.converter, QStringConverter::Flag::ConvertInitialBom);
         const QString text = decoder.decode(body);
         // An odd byte count leaves half a UTF-16 unit that the decoder keeps to itself.
         if (decoder.hasError() || (utf16 && body.size() % 2 != 0))

@@ -48,13 +48,20 @@ Result<TextList> TextListStore::read(const QString &fileName) const
     return list;
 }
 
-Status TextListStore::write(const QString &fileName, const TextList &list) const
+Result<ListLock> TextListStore::lock(const QString &listName) const
 {
-    return writeAll({{fileName, list}});
+    return ListLock::Take(m_folder, listName);
 }
 
-Status TextListStore::writeAll(const QList<ListWrite> &writes) const
+Status TextListStore::write(const ListLock &lock, const QString &fileName,
+                            const TextList &list) const
 {
+    return writeAll(lock, {{fileName, list}});
+}
+
+Status TextListStore::writeAll(const ListLock &lock, const QList<ListWrite> &writes) const
+{
+    Q_ASSERT(lock.folder() == m_folder);
     // A temporary file that is never committed is removed with its QSaveFile.
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const ListWrite &write : writes) {

@@ -5,6 +5,7 @@
 // system's reason in Dutch.
 
 #include "common/result.h"
+#include "history/list_lock.h"
 #include "history/text_list.h"
 
 #include <QList>
@@ -29,11 +30,16 @@ public:
 
     bool exists(const QString &fileName) const;
     Result<TextList> read(const QString &fileName) const;
-    Status write(const QString &fileName, const TextList &list) const;
+
+    // A change reads, changes and writes while it holds the folder's lock, so writing
+    // asks for it: no change can forget it. listName names the list in the message when
+    // the lock cannot be had.
+    Result<ListLock> lock(const QString &listName) const;
+    Status write(const ListLock &lock, const QString &fileName, const TextList &list) const;
     // Writes every list or none: each goes to a complete temporary file first, and only
     // when all of them are written do they replace their files, in the order given. A
     // list and its backup thus never part over a full disk or an unwritable file.
-    Status writeAll(const QList<ListWrite> &writes) const;
+    Status writeAll(const ListLock &lock, const QList<ListWrite> &writes) const;
     // Removing a file that is not there succeeds.
     Status remove(const QString &fileName) const;
 

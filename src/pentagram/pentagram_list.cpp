@@ -4,9 +4,10 @@ namespace morvelin {
 
 namespace {
 
-Result<TextList> WriteAndReadBack(const TextListStore &store, const TextList &list)
+Result<TextList> WriteAndReadBack(const TextListStore &store, const ListLock &lock,
+                                  const TextList &list)
 {
-    if (Status written = store.write(kPentagramListName, list); !written)
+    if (Status written = store.write(lock, kPentagramListName, list); !written)
         return Failure{written.error()};
     return store.read(kPentagramListName);
 }
@@ -25,32 +26,51 @@ Result<std::optional<TextList>> ReadPentagramList(const TextListStore &store)
 
 Status AppendPentagramLine(const TextListStore &store, const QString &line)
 {
+    const Result<ListLock> lock = store.lock(kPentagramListName);
+    if (!lock)
+        return Failure{lock.error()};
     Result<std::optional<TextList>> read = ReadPentagramList(store);
     if (!read)
         return Failure{read.error()};
     TextList list = std::move(read).value().value_or(TextList{});
     list.lines.append(line);
-    return store.write(kPentagramListName, list);
+    return store.write(*lock, kPentagramListName, list);
 }
 
 Result<TextList> DeletePentagramLine(const TextListStore &store, const TextList &shown, int row)
 {
-    if (Status backedUp = store.write(kPentagramBackupName, shown); !backedUp)
+    const Result<ListLock> lock = store.lock(kPentagramListName);
+    if (!lock)
+        return Failure{lock.error()};
+    // A Pentagram that a second Morvelin saved since the list was shown is in neither the
+    // shown list nor its backup: writing the shown list would lose it. A file that is gone
+    // holds nothing to lose; the shown list then writes it anew.
+    const Result<std::optional<TextList>> now = ReadPentagramList(store);
+    if (!now)
+        return Failure{now.error()};
+    if (now.value() && *now.value() != shown)
+        return Failure{QStringLiteral("%1 is intussen buiten deze lijst veranderd. De lijst toont "
+                                      "nu wat het bestand bevat; er is niets gewist.")
+                           .arg(kPentagramListName)};
+    if (Status backedUp = store.write(*lock, kPentagramBackupName, shown); !backedUp)
         return Failure{backedUp.error()};
     TextList list = shown;
     if (row >= 0 && row < list.lines.size())
         list.lines.removeAt(row);
-    return WriteAndReadBack(store, list);
+    return WriteAndReadBack(store, *lock, list);
 }
 
 Result<std::optional<TextList>> RestorePentagramList(const TextListStore &store)
 {
     if (!store.exists(kPentagramBackupName))
         return std::optional<TextList>();
+    const Result<ListLock> lock = store.lock(kPentagramListName);
+    if (!lock)
+        return Failure{lock.error()};
     const Result<TextList> backup = store.read(kPentagramBackupName);
     if (!backup)
         return Failure{backup.error()};
-    Result<TextList> restored = WriteAndReadBack(store, *backup);
+    Result<TextList> restored = WriteAndReadBack(store, *lock, *backup);
     if (!restored)
         return Failure{restored.error()};
     return std::optional<TextList>(std::move(restored).value());

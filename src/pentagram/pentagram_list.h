@@ -24,7 +24,8 @@ Status AppendPentagramLine(const TextListStore &store, const QString &line);
 
 // Writes the shown list to the backup first, then the list without the line at row
 // (unchanged when row is no line) to the list file, and gives the list as that file now
-// holds it. When the backup cannot be written the list file is not touched.
+// holds it. When the backup cannot be written the list file is not touched; when the file
+// no longer holds the shown list (a second Morvelin saved to it), nothing is written.
 Result<TextList> DeletePentagramLine(const TextListStore &store, const TextList &shown, int row);
 
 // Writes the backup's list to the list file and gives it as that file now holds it;

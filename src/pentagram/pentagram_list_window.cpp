@@ -120,6 +120,9 @@ void TForm4::btWisSelClick()
     const Result<TextList> remaining = DeletePentagramLine(m_store, m_list, selectedRow());
     if (!remaining) {
         m_services.dialogs.error(remaining.error());
+        // The list shows what its file holds now, as a list changed elsewhere is told.
+        if (const auto now = ReadPentagramList(m_store); now && now.value())
+            showList(*now.value());
         return;
     }
     showList(*remaining);

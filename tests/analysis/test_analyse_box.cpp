@@ -3,6 +3,7 @@
 
 #include "analysis/analyse_box.h"
 #include "app_fixture.h"
+#include "file_checks.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 
@@ -52,7 +53,7 @@ struct AnalysisFixture : test::AppFixture {
     }
     void writeHistory(const QStringList &history) const
     {
-        QVERIFY(app->store().write(kHistoryFileName, TextList{history}).ok());
+        QVERIFY(test::WriteList(app->store(), kHistoryFileName, TextList{history}).ok());
     }
     template <typename T = QWidget>
     T *control(const char *name) const

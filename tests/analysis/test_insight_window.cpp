@@ -8,6 +8,7 @@
 #include "app_fixture.h"
 #include "catalogue/card_texts.h"
 #include "common/list_date.h"
+#include "file_checks.h"
 #include "history/history_file.h"
 
 #include <QAction>
@@ -83,7 +84,7 @@ struct InsightFixture : test::AppFixture {
     {
         if (!open())
             return false;
-        if (!app->store().write(kHistoryFileName, TextList{history}).ok())
+        if (!test::WriteList(app->store(), kHistoryFileName, TextList{history}).ok())
             return false;
         box = &app->analyseBox();
         insight = &app->inzicht();
@@ -343,7 +344,8 @@ private slots:
         QVERIFY(f.text("lbKaart").endsWith(" — te weinig vragen om te oordelen"));
 
         // With one more question it is judged.
-        QVERIFY(f.app->store().write(kHistoryFileName, TextList{Generate(26, 1).lines}).ok());
+        QVERIFY(test::WriteList(f.app->store(), kHistoryFileName, TextList{Generate(26, 1).lines})
+                    .ok());
         f.box->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.box));
         QTest::keyClick(f.box, Qt::Key_I, Qt::ControlModifier);

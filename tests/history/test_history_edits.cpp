@@ -271,16 +271,17 @@ private slots:
     {
         HistoryFixture f;
         QVERIFY(f.start({SavedLine(1)}));
-        WriteBytes(f.path(kHistoryBackupName), Bytes(SavedLines(3)));
+        const QStringList backup = SavedLines(int(kFullDiskRoom) / SavedLine(1).size() + 1);
+        WriteBytes(f.path(kHistoryBackupName), Bytes(backup));
         f.openList();
-        QVERIFY(SucceedsUnderFileSizeLimit(Bytes({SavedLine(1)}).size() + 8, [&f] {
+        QVERIFY(SucceedsUnderFileSizeLimit(kFullDiskRoom, [&f] {
             f.press("btHerstel");
             return f.scripted.dialogs.shown.last().startsWith(
                        "error: MorvelLijst.txt kan niet bewaard worden: ")
                    && f.shownLines() == QStringList{SavedLine(1)};
         }));
         QCOMPARE(f.history(), Bytes({SavedLine(1)}));
-        QCOMPARE(f.backup(), Bytes(SavedLines(3)));
+        QCOMPARE(f.backup(), Bytes(backup));
     }
 
     // A user's year: a hundred saves, edits, a deleted run, an edit undone and a spread

@@ -14,6 +14,7 @@
 
 using namespace morvelin;
 using morvelin::test::ReadBytes;
+using morvelin::test::WriteList;
 
 namespace {
 
@@ -157,11 +158,53 @@ private slots:
     {
         QTemporaryDir folder;
         const TextListStore store(folder.path());
-        QVERIFY(store.write(kHistoryFileName, TextList{{kHistory[0], "eigen regel"}}));
+        QVERIFY(WriteList(store, kHistoryFileName, TextList{{kHistory[0], "eigen regel"}}));
         QVERIFY(ImportHistory(store, Export(ExportFormat::Json)));
         QCOMPARE(store.read(kHistoryFileName)->lines,
                  (QStringList{kHistory[0], "eigen regel"} + kHistory.mid(1)));
         QCOMPARE(store.read(kHistoryBackupName)->lines, (QStringList{kHistory[0], "eigen regel"}));
+    }
+
+    // An import that cannot be written leaves the history and its backup as they were,
+    // in ways that stop root too.
+    void importThatCannotBeWrittenChangesNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("error");
+        QTest::addRow("a folder where the backup should be")
+            << "folder"
+            << "MorvelLijst.bak kan niet bewaard worden: ";
+        QTest::addRow("a full disk") << "full"
+                                     << "MorvelLijst.bak kan niet bewaard worden: ";
+        QTest::addRow("the lists' folder behind a regular file")
+            << "path"
+            << "MorvelLijst.txt kan niet bewaard worden: ";
+    }
+    void importThatCannotBeWrittenChangesNothing()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const QByteArray history =
+            morvelin::test::TooLongForAFullDisk(kHistory[0].toLatin1() + "\r\n");
+        morvelin::test::WriteBytes(folder.filePath(kHistoryFileName), history);
+        const QString listFolder =
+            fault == "path" ? folder.filePath(kHistoryFileName) : folder.path();
+        if (fault == "folder")
+            QVERIFY(QDir(folder.path()).mkdir(kHistoryBackupName));
+        const TextListStore store(listFolder);
+        const QByteArray json = Export(ExportFormat::Json);
+        const auto importFails = [&store, &json, &error] {
+            const Result<int> imported = ImportHistory(store, json);
+            return !imported && imported.error().startsWith(error);
+        };
+        if (fault == "full")
+            QVERIFY(morvelin::test::SucceedsUnderFileSizeLimit(morvelin::test::kFullDiskRoom,
+                                                               importFails));
+        else
+            QVERIFY(importFails());
+        QCOMPARE(ReadBytes(folder.filePath(kHistoryFileName)), history);
+        QCOMPARE(morvelin::test::FilesIn(folder.path()).size(), fault == "folder" ? 2 : 1);
     }
 
     void importRefusesWhatIsNoExport_data()
@@ -182,7 +225,7 @@ private slots:
         QFETCH(QByteArray, json);
         QTemporaryDir folder;
         const TextListStore store(folder.path());
-        QVERIFY(store.write(kHistoryFileName, TextList{{"a"}}));
+        QVERIFY(WriteList(store, kHistoryFileName, TextList{{"a"}}));
         const Result<int> imported = ImportHistory(store, json);
         QVERIFY(!imported);
         QVERIFY2(imported.error().startsWith("Dit bestand is geen export van MorvelLijst.txt: "),
@@ -211,7 +254,7 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir folder;
         if (history)
-            QVERIFY(TextListStore(folder.path()).write(kHistoryFileName, TextList{kHistory}));
+            QVERIFY(WriteList(TextListStore(folder.path()), kHistoryFileName, TextList{kHistory}));
         QProcess program;
         program.setWorkingDirectory(folder.path());
         // No display at all: the export opens no window.

@@ -60,6 +60,12 @@ private slots:
                                      << " ";
         QTest::addRow("no pair cut in half")
             << QString(79, 'd') + QString::fromUcs4(U"\U0001F31F") << QString(79, 'd');
+        // Half a pair could not be written as it stands: the line would change on disk.
+        QTest::addRow("half a pair replaced")
+            << QStringLiteral("a") + QChar(0xDE00) + u'b' + QChar(0xD83C)
+            << QStringLiteral("a\uFFFDb\uFFFD");
+        QTest::addRow("a whole pair kept")
+            << QString::fromUcs4(U"\U0001F31F") << QString::fromUcs4(U"\U0001F31F");
     }
     void comments()
     {

@@ -40,6 +40,10 @@ private slots:
                               << "kracht";
         QTest::addRow("plain") << "rust"
                                << "rust";
+        // Folded in pieces, for speed: no accent or pair is lost where a piece ends.
+        const QString accented = QString::fromUtf8("é\U0001F31Fe\u0301").repeated(200);
+        QTest::addRow("a long comment")
+            << accented << QString::fromUtf8("e\U0001F31Fe").repeated(200);
     }
     void folding()
     {

@@ -192,18 +192,39 @@ private slots:
     void aFullDiskLeavesBothFilesAndTheMark()
     {
         AppFixture f;
-        WriteBytes(f.path(kHistoryFileName), kOneLine);
-        WriteBytes(f.path(kHistoryBackupName), kOneLine);
+        const QByteArray history = TooLongForAFullDisk(kOneLine);
+        WriteBytes(f.path(kHistoryFileName), history);
+        WriteBytes(f.path(kHistoryBackupName), history);
         QVERIFY(f.open());
-        QVERIFY(SucceedsUnderFileSizeLimit(kOneLine.size() + 8, [&f] {
+        QVERIFY(SucceedsUnderFileSizeLimit(kFullDiskRoom, [&f] {
             Save(f);
             return f.scripted.dialogs.shown.last().startsWith(
                        "error: MorvelLijst.txt kan niet bewaard worden: ")
                    && !f.app->spreadSaved();
         }));
+        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), history);
+        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), history);
+        QCOMPARE(FilesIn(f.folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
+    }
+
+    // A second Morvelin in the middle of a change of the same folder, for longer than the
+    // save waits: the save says so, writes nothing and the spread stays unsaved.
+    void aFolderLockedElsewhereLeavesBothFilesAndTheMark()
+    {
+        AppFixture f;
+        WriteBytes(f.path(kHistoryFileName), kOneLine);
+        WriteBytes(f.path(kHistoryBackupName), kOneLine);
+        QVERIFY(f.open());
+        const Result<ListLock> elsewhere = f.app->store().lock(kHistoryFileName);
+        QVERIFY(elsewhere);
+        Save(f);
+        QCOMPARE(f.scripted.dialogs.shown.last(),
+                 "error: MorvelLijst.txt kan niet bewaard worden: een tweede Morvelin of een "
+                 "ander programma bewaart nog in deze map; probeer het zo nog eens. Het bestand "
+                 "is niet veranderd.");
+        QVERIFY(!f.app->spreadSaved());
         QCOMPARE(ReadBytes(f.path(kHistoryFileName)), kOneLine);
         QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), kOneLine);
-        QCOMPARE(FilesIn(f.folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
     }
 
     void theBackupsGoWhenTheMainWindowClosesAndTheListsStay()

@@ -64,6 +64,21 @@ private slots:
                                             << QByteArray("\xFF\xFE"
                                                           "a\0\r\0\n\0",
                                                           8);
+        // A mark doubled by some other tool: the second is the first line's own character.
+        QTest::addRow("UTF-16 LE with its mark twice")
+            << QByteArray("\xFF\xFE\xFF\xFE"
+                          "a\0\n\0",
+                          8)
+            << QStringList{QStringLiteral("\uFEFFa")} << int(TextEncoding::Utf16LeBom)
+            << QByteArray("\xFF\xFE\xFF\xFE"
+                          "a\0\r\0\n\0",
+                          10);
+        QTest::addRow("UTF-8 with its mark twice")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                          "a\r\n")
+            << QStringList{QStringLiteral("\uFEFFa")} << int(TextEncoding::Utf8Bom)
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                          "a\r\n");
         QTest::addRow("UTF-16 BE with BOM")
             << QByteArray("\xFE\xFF\0a\0\n", 6) << QStringList{"a"} << int(TextEncoding::Utf16BeBom)
             << QByteArray("\xFE\xFF\0a\0\r\0\n", 8);
@@ -82,7 +97,7 @@ private slots:
         QVERIFY2(read, qPrintable(read.error()));
         QCOMPARE(read->lines, lines);
         QCOMPARE(int(read->encoding), encoding);
-        QVERIFY(store.write("lijst.txt", *read));
+        QVERIFY(WriteList(store, "lijst.txt", *read));
         QCOMPARE(ReadBytes(store.path("lijst.txt")), written);
     }
 
@@ -90,7 +105,8 @@ private slots:
     {
         QTemporaryDir folder;
         const TextListStore store(folder.path());
-        QVERIFY(store.write("lijst.txt", TextList{{"a", kSnowman}, TextEncoding::Windows1252}));
+        QVERIFY(
+            WriteList(store, "lijst.txt", TextList{{"a", kSnowman}, TextEncoding::Windows1252}));
         QCOMPARE(ReadBytes(store.path("lijst.txt")), "\xEF\xBB\xBF"
                                                      "a\r\n"
                                                          + kSnowman.toUtf8() + "\r\n");
@@ -131,7 +147,7 @@ private slots:
         QVERIFY(store.read("MorvelLijst.txt")
                     .error()
                     .startsWith("MorvelLijst.txt kan niet gelezen worden: "));
-        const Status written = store.write("MorvelLijst.txt", TextList{{"a"}});
+        const Status written = WriteList(store, "MorvelLijst.txt", TextList{{"a"}});
         QVERIFY(!written);
         QVERIFY2(written.error().startsWith("MorvelLijst.txt kan niet bewaard worden: "),
                  qPrintable(written.error()));
@@ -145,23 +161,31 @@ private slots:
         WriteBytes(folder.filePath("plain"), "x");
         const TextListStore store(folder.filePath("plain"));
         QVERIFY(!store.exists("MorvelLijst.txt"));
-        const Status written = store.write("MorvelLijst.txt", TextList{{"a"}});
+        const Status written = WriteList(store, "MorvelLijst.txt", TextList{{"a"}});
         QVERIFY(!written);
         QVERIFY2(written.error().startsWith("MorvelLijst.txt kan niet bewaard worden: "),
                  qPrintable(written.error()));
         QCOMPARE(ReadBytes(folder.filePath("plain")), QByteArray("x"));
     }
 
-    // A full disk, as root meets it too: the child may not grow any file beyond a few bytes.
+    // A full disk, as root meets it too: the child may not grow any file beyond the room
+    // left, which leaves room for the lock or not.
+    void aFullDiskLeavesBothFilesAsTheyWere_data()
+    {
+        QTest::addColumn<int>("room");
+        QTest::addRow("no room for the list") << int(kFullDiskRoom);
+        QTest::addRow("no room for the lock either") << 16;
+    }
     void aFullDiskLeavesBothFilesAsTheyWere()
     {
+        QFETCH(int, room);
         QTemporaryDir folder;
         const TextListStore store(folder.path());
-        const QByteArray history = "01.jan.26 (a) [0] 01 02 03\r\n";
+        const QByteArray history = TooLongForAFullDisk("01.jan.26 (a) [0] 01 02 03\r\n");
         WriteBytes(store.path(kHistoryFileName), history);
         WriteBytes(store.path(kHistoryBackupName), history);
 
-        QVERIFY(SucceedsUnderFileSizeLimit(40, [&store] {
+        QVERIFY(SucceedsUnderFileSizeLimit(room, [&store] {
             const Status saved = AppendHistoryLine(store, "09.dec.26 (b) [0] 04 05 06");
             return !saved && saved.error().startsWith("MorvelLijst.txt kan niet bewaard worden: ");
         }));
@@ -196,6 +220,47 @@ private slots:
         QVERIFY(AppendHistoryLine(store, "b"));
         QCOMPARE(ReadBytes(store.path(kHistoryFileName)), QByteArray("a\r\nb\r\n"));
         QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), QByteArray("a\r\nb\r\n"));
+    }
+
+    // A save killed after its new list was complete but before it took the list's name
+    // leaves it under a name of its own, which the next save clears; a user's own copy
+    // beside the list is no such file.
+    void aNewListLeftByAKilledSaveIsClearedByTheNext()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        WriteBytes(store.path(kHistoryFileName), "a\r\n");
+        for (const QString &name :
+             {kHistoryFileName + ".morvelin-nieuw", kHistoryFileName + ".morvelin-nieuw.AbCdEf",
+              kHistoryBackupName + ".morvelin-nieuw"})
+            WriteBytes(store.path(name), "a\r\nweg\r\n");
+        WriteBytes(store.path(kHistoryFileName + ".backup"), "eigen kopie\r\n");
+
+        QVERIFY(AppendHistoryLine(store, "b"));
+        QCOMPARE(ReadBytes(store.path(kHistoryFileName)), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), QByteArray("a\r\nb\r\n"));
+        QCOMPARE(FilesIn(folder.path()),
+                 (QStringList{kHistoryBackupName, kHistoryFileName, kHistoryFileName + ".backup"}));
+    }
+
+    // A diary kept private stays private, and one kept elsewhere through a link stays there.
+    void theReplacedFileKeepsItsPermissionsAndPlace()
+    {
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        QVERIFY(QDir(folder.path()).mkdir("elders"));
+        const QString kept = folder.filePath("elders/MorvelLijst.txt");
+        WriteBytes(kept, "a\r\n");
+        const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(kept, ownerOnly));
+        QVERIFY(QFile::link(kept, store.path(kHistoryFileName)));
+
+        QVERIFY(AppendHistoryLine(store, "b"));
+        QVERIFY(QFileInfo(store.path(kHistoryFileName)).isSymLink());
+        QCOMPARE(ReadBytes(kept), QByteArray("a\r\nb\r\n"));
+        // Owner, group and others; the "user" bits repeat the owner's for us.
+        QCOMPARE(QFile::permissions(kept) & 0x7077, ownerOnly);
+        QCOMPARE(FilesIn(folder.filePath("elders")), QStringList{"MorvelLijst.txt"});
     }
 
     void removeIsQuietWhenNothingIsThere()

@@ -161,6 +161,43 @@ private slots:
         QCOMPARE(ReadBytes(store.path(kPentagramBackupName)), "09.dec.26 : 10,20,30,05,40\r\n");
     }
 
+    // A second Morvelin saved a Pentagram after this one showed the list: deleting from
+    // the shown list would lose that line, so nothing is written. A list file that is gone
+    // holds nothing to lose, and the shown list writes it anew.
+    void deleteFromAListChangedElsewhere_data()
+    {
+        QTest::addColumn<bool>("savedElsewhere");
+        QTest::addRow("a line saved elsewhere") << true;
+        QTest::addRow("the file removed") << false;
+    }
+    void deleteFromAListChangedElsewhere()
+    {
+        QFETCH(bool, savedElsewhere);
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        WriteBytes(store.path(kPentagramListName), kTwoLines);
+        const TextList shown = *ReadPentagramList(store).value();
+        if (savedElsewhere)
+            QVERIFY(AppendPentagramLine(store, "09.dec.26 : 10,20,30,05,40"));
+        else
+            QVERIFY(QFile::remove(store.path(kPentagramListName)));
+
+        const Result<TextList> deleted = DeletePentagramLine(store, shown, 0);
+        if (savedElsewhere) {
+            QVERIFY(!deleted);
+            QCOMPARE(deleted.error(),
+                     "TarPentLijst.txt is intussen buiten deze lijst veranderd. "
+                     "De lijst toont nu wat het bestand bevat; er is niets gewist.");
+            QCOMPARE(ReadBytes(store.path(kPentagramListName)),
+                     kTwoLines + "09.dec.26 : 10,20,30,05,40\r\n");
+            QCOMPARE(FilesIn(folder.path()), QStringList{kPentagramListName});
+        } else {
+            QVERIFY2(deleted, qPrintable(deleted.error()));
+            QCOMPARE(ReadBytes(store.path(kPentagramListName)), "02.feb.26 : 78,00,16,16,16\r\n");
+            QCOMPARE(ReadBytes(store.path(kPentagramBackupName)), kTwoLines);
+        }
+    }
+
     void restoreWithoutBackupChangesNothing()
     {
         QTemporaryDir folder;
@@ -214,12 +251,13 @@ private slots:
     {
         QTemporaryDir folder;
         const TextListStore store(folder.path());
-        WriteBytes(store.path(kPentagramListName), kTwoLines);
-        QVERIFY(SucceedsUnderFileSizeLimit(60, [&store] {
+        const QByteArray list = TooLongForAFullDisk(kTwoLines);
+        WriteBytes(store.path(kPentagramListName), list);
+        QVERIFY(SucceedsUnderFileSizeLimit(kFullDiskRoom, [&store] {
             const Status saved = AppendPentagramLine(store, "09.dec.26 : 10,20,30,05,40");
             return !saved && saved.error().startsWith("TarPentLijst.txt kan niet bewaard worden: ");
         }));
-        QCOMPARE(ReadBytes(store.path(kPentagramListName)), kTwoLines);
+        QCOMPARE(ReadBytes(store.path(kPentagramListName)), list);
         QCOMPARE(FilesIn(folder.path()), QStringList{kPentagramListName});
     }
 };

@@ -358,6 +358,26 @@ private slots:
         QVERIFY(f.form3->isVisible());
     }
 
+    // A second Morvelin saved a Pentagram while the list was shown: the deletion writes
+    // nothing and the list shows the file as it is now.
+    void aDeleteFromAListChangedElsewhereShowsTheFile()
+    {
+        PentagramFixture f;
+        QVERIFY(f.openPentagram());
+        WriteBytes(f.path(kPentagramListName), kTwoLines);
+        f.press(f.form3, "btOpe");
+        f.clickLine(0, {0, 0, 0, 0, 0, 0, 0});
+        QVERIFY(AppendPentagramLine(f.app->store(), "09.Dec.26 : 10,20,30,05,40"));
+
+        f.press(f.form4, "btWisSel");
+        QVERIFY(f.scripted.dialogs.shown.last().startsWith(
+            "error: TarPentLijst.txt is intussen buiten deze lijst veranderd."));
+        QCOMPARE(ReadBytes(f.path(kPentagramListName)),
+                 kTwoLines + "09.Dec.26 : 10,20,30,05,40\r\n");
+        QVERIFY(!QFile::exists(f.path(kPentagramBackupName)));
+        QCOMPARE(f.lines().size(), 3);
+    }
+
     // A folder where the list should be: nothing can be shown, deleted or saved over it.
     void aListThatCannotBeReadIsNeitherShownNorSavedTo()
     {
@@ -379,17 +399,18 @@ private slots:
     {
         PentagramFixture f;
         QVERIFY(f.openPentagram());
-        WriteBytes(f.path(kPentagramListName), kTwoLines);
+        const QByteArray list = morvelin::test::TooLongForAFullDisk(kTwoLines);
+        WriteBytes(f.path(kPentagramListName), list);
         f.chooseAll({10, 20, 30, 5, 40});
 
         // Pressed without the event loop: the child has none of its parent's threads to
         // paint with.
-        QVERIFY(morvelin::test::SucceedsUnderFileSizeLimit(60, [&f] {
+        QVERIFY(morvelin::test::SucceedsUnderFileSizeLimit(morvelin::test::kFullDiskRoom, [&f] {
             FindControl<QPushButton>(f.form3, "btSave")->click();
             return f.scripted.dialogs.shown.last().startsWith(
                 "error: TarPentLijst.txt kan niet bewaard worden: ");
         }));
-        QCOMPARE(ReadBytes(f.path(kPentagramListName)), kTwoLines);
+        QCOMPARE(ReadBytes(f.path(kPentagramListName)), list);
         QCOMPARE(morvelin::test::FilesIn(f.folder.path()), QStringList{kPentagramListName});
     }
 

@@ -2,6 +2,8 @@
 // @brief What the tests of the list files check on disk: the bytes of a file, the files
 // of a folder, and a write that meets a full disk, as root meets it too.
 
+#include "history/text_list_store.h"
+
 #include <QtTest>
 
 #include <QDir>
@@ -29,10 +31,29 @@ inline void WriteBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// A list written whole into a test's folder, holding the folder's lock as every change does.
+inline Status WriteList(const TextListStore &store, const QString &fileName, const TextList &list)
+{
+    const Result<ListLock> lock = store.lock(fileName);
+    if (!lock)
+        return Failure{lock.error()};
+    return store.write(*lock, fileName, list);
+}
+
 // Every file and folder in the folder: a failed write leaves no temporary file behind.
 inline QStringList FilesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// A full disk for a change: room for the folder's lock file (its owner's process number,
+// program and machine, a few hundred bytes at most), none for a list longer than this.
+inline constexpr rlim_t kFullDiskRoom = 1024;
+
+// The line repeated until the list no longer fits on that disk.
+inline QByteArray TooLongForAFullDisk(const QByteArray &line)
+{
+    return line.repeated(int(kFullDiskRoom) / int(line.size()) + 1);
 }
 
 // Runs work in a forked child that may not grow any file beyond the given size (a full
