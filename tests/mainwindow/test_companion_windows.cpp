@@ -5,7 +5,9 @@
 #include "common/picture_box.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
+#include "pentagram/pentagram_window.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +15,22 @@
 
 using namespace morvelin;
 using morvelin::test::AppFixture;
+using morvelin::test::FindControl;
+
+namespace {
+
+// The window of that class, found without asking the application (which would build it).
+template <typename Window>
+Window *TopLevel()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<Window *>(window))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 class TestCompanionWindows : public QObject {
     Q_OBJECT
@@ -164,6 +182,51 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!help->isVisible());
         QVERIFY(f.window->isVisible());
+    }
+
+    // The windows the start does not show wait until the main window's first frame is on
+    // the screen, and are then built without being asked.
+    void hiddenWindowsAreBuiltBehindTheFirstFrame()
+    {
+        test::ScriptedServices scripted;
+        scripted.random.numbers = {0, 1, 2};
+        QTemporaryDir folder;
+        MorvelinApp app(scripted.services(), folder.path());
+        app.start();
+        auto *help = TopLevel<THelpInfo>();
+        auto *form3 = TopLevel<TForm3>();
+        QVERIFY(help && form3);
+        QVERIFY(!help->isBuilt() && !form3->isBuilt());
+        QVERIFY(QTest::qWaitForWindowExposed(&app.form1()));
+        QTRY_VERIFY(help->isBuilt() && form3->isBuilt());
+        QVERIFY(!help->isVisible() && !form3->isVisible());
+    }
+
+    // Asked for before the first frame, a window is built at once, whole and only once.
+    void aWindowAskedForEarlyIsWhole()
+    {
+        test::ScriptedServices scripted;
+        scripted.random.numbers = {0, 1, 2};
+        QTemporaryDir folder;
+        MorvelinApp app(scripted.services(), folder.path());
+        app.start();
+        auto *help = TopLevel<THelpInfo>();
+        auto *form3 = TopLevel<TForm3>();
+        app.form1().btPentaClick();
+        app.form1().btHelpClick();
+        QVERIFY(form3->isVisible() && help->isVisible());
+        QCOMPARE(form3->size(), QSize(498, 699));
+        QCOMPARE(FindControl<QLabel>(form3, "ImCirkel")->pixmap().size(), QSize(475, 475));
+        QCOMPARE(FindControl<QComboBox>(form3, "Box5")->count(), kCardsPerDeck);
+        QCOMPARE(FindControl<QPlainTextEdit>(help, "Memo1")->toPlainText(), HelpText());
+
+        // The first frame comes and goes; showing again builds nothing more.
+        form3->hide();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.form1()));
+        QTest::qWait(20);
+        app.form1().btPentaClick();
+        QCOMPARE(form3->findChildren<QComboBox *>("Box5").size(), 1);
+        QCOMPARE(help->findChildren<QPlainTextEdit *>("Memo1").size(), 1);
     }
 
     // The lines the help text must hold exactly, in their order.
