@@ -1,0 +1,163 @@
+// Starts Morvelin and a bare Qt window of the same size in turn, as fresh processes on the
+// current display, and prints for each the time from process start to its first painted
+// frame and its peak memory (resident set), with the medians compared.
+// Usage: bench_startup [rounds [morvelin]]   (under a display, e.g. xvfb-run -a)
+// The second argument measures another build of Morvelin against the same bare window.
+
+#include "app/first_paint.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+struct Run {
+    double milliseconds = 0;
+    double mebibytes = 0;
+};
+
+struct Program {
+    const char *name;
+    const char *path;
+    std::vector<Run> runs;
+};
+
+long long MonotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// One fresh process; false when it did not start or report its first paint.
+bool Measure(const char *path, Run &run)
+{
+    int output[2];
+    if (pipe(output) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
+    // Qt's remarks about the environment would only bury the figures.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    std::vector<std::string> variables;
+    for (char **variable = environ; *variable; ++variable)
+        variables.emplace_back(*variable);
+    variables.push_back(std::string(morvelin::kReportFirstPaintVariable) + "=1");
+    std::vector<char *> environment;
+    for (std::string &variable : variables)
+        environment.push_back(variable.data());
+    environment.push_back(nullptr);
+    char *arguments[] = {const_cast<char *>(path), nullptr};
+
+    pid_t child = 0;
+    const long long started = MonotonicNanoseconds();
+    const int spawned = posix_spawn(&child, path, &actions, nullptr, arguments, environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+    if (spawned != 0) {
+        close(output[0]);
+        return false;
+    }
+    std::string reported;
+    char buffer[64];
+    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;)
+        reported.append(buffer, size_t(n));
+    close(output[0]);
+
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0
+        || reported.empty())
+        return false;
+    run.milliseconds = double(std::atoll(reported.c_str()) - started) / 1e6;
+    run.mebibytes = double(usage.ru_maxrss) / 1024.0; // kibibytes on Linux
+    return true;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void Print(const Program &program, double &medianTime, double &medianMemory)
+{
+    std::vector<double> times;
+    std::vector<double> memory;
+    for (const Run &run : program.runs) {
+        times.push_back(run.milliseconds);
+        memory.push_back(run.mebibytes);
+    }
+    medianTime = Median(times);
+    medianMemory = Median(memory);
+    std::printf("%-12s first paint median %6.1f ms (min %6.1f, max %6.1f)   peak RSS median %5.1f "
+                "MiB (max %5.1f)\n",
+                program.name, medianTime, *std::min_element(times.begin(), times.end()),
+                *std::max_element(times.begin(), times.end()), medianMemory,
+                *std::max_element(memory.begin(), memory.end()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    if (argc > 2 && argv[2][0] != '/') {
+        std::fprintf(stderr, "give the program with its full path\n");
+        return 1;
+    }
+    // Morvelin keeps its list files in the current directory: give it an empty one.
+    char folder[] = "/tmp/morvelin-startup-XXXXXX";
+    if (!mkdtemp(folder) || chdir(folder) != 0)
+        return 1;
+
+    Program morvelin{"Morvelin", argc > 2 ? argv[2] : MORVELIN_PROGRAM, {}};
+    Program bare{"bare window", BARE_WINDOW_PROGRAM, {}};
+    // One start of each first, unmeasured, so both find their libraries in the page cache.
+    Run warmUp;
+    if (!Measure(morvelin.path, warmUp) || !Measure(bare.path, warmUp)) {
+        std::fprintf(stderr, "a program did not report its first paint (is there a display?)\n");
+        return 1;
+    }
+    // Interleaved, each going first in every other round, so a slow spell of a shared
+    // machine falls on both alike.
+    for (int round = 0; round < rounds; ++round) {
+        Program *order[2] = {&morvelin, &bare};
+        if (round % 2)
+            std::swap(order[0], order[1]);
+        for (Program *program : order) {
+            Run run;
+            if (!Measure(program->path, run)) {
+                std::fprintf(stderr, "%s did not report its first paint\n", program->name);
+                return 1;
+            }
+            program->runs.push_back(run);
+        }
+    }
+    rmdir(folder);
+
+    std::printf("%d rounds, start of the process to its first painted frame\n", rounds);
+    double morvelinTime = 0, morvelinMemory = 0, bareTime = 0, bareMemory = 0;
+    Print(morvelin, morvelinTime, morvelinMemory);
+    Print(bare, bareTime, bareMemory);
+    std::printf("time  %.2f x the bare window (target at most 1.5 x)\n", morvelinTime / bareTime);
+    std::printf("memory %+.1f MiB over the bare window (target at most +15 MiB)\n",
+                morvelinMemory - bareMemory);
+    return 0;
+}
