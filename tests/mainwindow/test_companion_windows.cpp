@@ -30,6 +30,24 @@ Window *TopLevel()
     return nullptr;
 }
 
+// The program just started: its main window shown, its first frame not yet painted.
+struct JustStarted {
+    test::ScriptedServices scripted;
+    QTemporaryDir folder;
+    std::unique_ptr<MorvelinApp> app;
+    THelpInfo *help = nullptr;
+    TForm3 *form3 = nullptr;
+
+    JustStarted()
+    {
+        scripted.random.numbers = {0, 1, 2};
+        app = std::make_unique<MorvelinApp>(scripted.services(), folder.path());
+        app->start();
+        help = TopLevel<THelpInfo>();
+        form3 = TopLevel<TForm3>();
+    }
+};
+
 } // namespace
 
 class TestCompanionWindows : public QObject {
@@ -188,32 +206,22 @@ private slots:
     // the screen, and are then built without being asked.
     void hiddenWindowsAreBuiltBehindTheFirstFrame()
     {
-        test::ScriptedServices scripted;
-        scripted.random.numbers = {0, 1, 2};
-        QTemporaryDir folder;
-        MorvelinApp app(scripted.services(), folder.path());
-        app.start();
-        auto *help = TopLevel<THelpInfo>();
-        auto *form3 = TopLevel<TForm3>();
-        QVERIFY(help && form3);
-        QVERIFY(!help->isBuilt() && !form3->isBuilt());
-        QVERIFY(QTest::qWaitForWindowExposed(&app.form1()));
-        QTRY_VERIFY(help->isBuilt() && form3->isBuilt());
-        QVERIFY(!help->isVisible() && !form3->isVisible());
+        JustStarted s;
+        QVERIFY(s.help && s.form3);
+        QVERIFY(!s.help->isBuilt() && !s.form3->isBuilt());
+        QVERIFY(QTest::qWaitForWindowExposed(&s.app->form1()));
+        QTRY_VERIFY(s.help->isBuilt() && s.form3->isBuilt());
+        QVERIFY(!s.help->isVisible() && !s.form3->isVisible());
     }
 
     // Asked for before the first frame, a window is built at once, whole and only once.
     void aWindowAskedForEarlyIsWhole()
     {
-        test::ScriptedServices scripted;
-        scripted.random.numbers = {0, 1, 2};
-        QTemporaryDir folder;
-        MorvelinApp app(scripted.services(), folder.path());
-        app.start();
-        auto *help = TopLevel<THelpInfo>();
-        auto *form3 = TopLevel<TForm3>();
-        app.form1().btPentaClick();
-        app.form1().btHelpClick();
+        JustStarted s;
+        TForm3 *form3 = s.form3;
+        THelpInfo *help = s.help;
+        s.app->form1().btPentaClick();
+        s.app->form1().btHelpClick();
         QVERIFY(form3->isVisible() && help->isVisible());
         QCOMPARE(form3->size(), QSize(498, 699));
         QCOMPARE(FindControl<QLabel>(form3, "ImCirkel")->pixmap().size(), QSize(475, 475));
@@ -222,9 +230,9 @@ private slots:
 
         // The first frame comes and goes; showing again builds nothing more.
         form3->hide();
-        QVERIFY(QTest::qWaitForWindowExposed(&app.form1()));
+        QVERIFY(QTest::qWaitForWindowExposed(&s.app->form1()));
         QTest::qWait(20);
-        app.form1().btPentaClick();
+        s.app->form1().btPentaClick();
         QCOMPARE(form3->findChildren<QComboBox *>("Box5").size(), 1);
         QCOMPARE(help->findChildren<QPlainTextEdit *>("Memo1").size(), 1);
     }

@@ -39,6 +39,15 @@ QPainterPath CardOutline(const QRectF &card)
     return path;
 }
 
+// The picture field, its colour running down as on the deck's cards.
+void FillField(QPainter &p, const Palette &c)
+{
+    QLinearGradient field(kField.topLeft(), kField.bottomLeft());
+    field.setColorAt(0, c.field);
+    field.setColorAt(1, c.fieldTo);
+    p.fillRect(kField, field);
+}
+
 void DrawShadow(QPainter &p)
 {
     p.fillPath(CardOutline(kCard.translated(3, 4)), QColor(40, 20, 60, 70));
@@ -48,10 +57,7 @@ void DrawRiderWaite(QPainter &p, const Lines &lines)
 {
     const Palette &c = StyleOf(kRiderWaite).palette;
     p.fillPath(CardOutline(kCard), c.paper);
-    QLinearGradient field(kField.topLeft(), kField.bottomLeft());
-    field.setColorAt(0, c.field);
-    field.setColorAt(1, c.fieldTo);
-    p.fillRect(kField, field);
+    FillField(p, c);
     // The sun stands in the part the front card leaves free.
     const Ink ink(p, c);
     const QPointF sun(kField.left() + 22, kField.top() + 28);
@@ -71,10 +77,7 @@ void DrawEtteilla(QPainter &p, const Lines &lines)
     aged.setColorAt(0, c.paper.lighter(106));
     aged.setColorAt(1, c.paper.darker(112));
     p.fillPath(CardOutline(kCard), aged);
-    QLinearGradient field(kField.topLeft(), kField.bottomLeft());
-    field.setColorAt(0, c.field);
-    field.setColorAt(1, c.fieldTo);
-    p.fillRect(kField, field);
+    FillField(p, c);
     // The light of its second card, rays from a ring.
     const Ink ink(p, c);
     const QPointF light(kField.right() - 22, kField.top() + 30);
@@ -95,10 +98,7 @@ void DrawThierens(QPainter &p, const Lines &lines)
 {
     const Palette &c = StyleOf(kThierens).palette;
     p.fillPath(CardOutline(kCard), c.paper);
-    QLinearGradient field(kField.topLeft(), kField.bottomLeft());
-    field.setColorAt(0, c.field);
-    field.setColorAt(1, c.fieldTo);
-    p.fillRect(kField, field);
+    FillField(p, c);
 
     const Ink ink(p, c);
     const QPointF centre = kField.center();
