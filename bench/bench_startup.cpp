@@ -1,8 +1,9 @@
 // Starts Morvelin and a bare Qt window of the same size in turn, as fresh processes on the
 // current display, and prints for each the time from process start to its first painted
 // frame and its peak memory (resident set), with the medians compared.
-// Usage: bench_startup [rounds [morvelin]]   (under a display, e.g. xvfb-run -a)
-// The second argument measures another build of Morvelin against the same bare window.
+// Usage: bench_startup [rounds [morvelin...]]   (under a display, e.g. xvfb-run -a)
+// Programs after the rounds (full paths) are other builds of Morvelin, measured in the same
+// rounds in place of this build's, each against the same bare window.
 
 #include "app/first_paint.h"
 
@@ -130,47 +131,57 @@ Figures Print(const Program &program)
 int main(int argc, char *argv[])
 {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    if (argc > 2 && argv[2][0] != '/') {
-        std::fprintf(stderr, "give the program with its full path\n");
-        return 1;
+    std::vector<std::string> names;
+    for (int i = 2; i < argc; ++i) {
+        if (argv[i][0] != '/') {
+            std::fprintf(stderr, "give each program with its full path\n");
+            return 1;
+        }
+        names.push_back(std::string("Morvelin ") + std::to_string(i - 1));
     }
     // Morvelin keeps its list files in the current directory: give it an empty one.
     char folder[] = "/tmp/morvelin-startup-XXXXXX";
     if (!mkdtemp(folder) || chdir(folder) != 0)
         return 1;
 
-    Program morvelin{"Morvelin", argc > 2 ? argv[2] : MORVELIN_PROGRAM, {}};
-    Program bare{"bare window", BARE_WINDOW_PROGRAM, {}};
-    // One start of each first, unmeasured, so both find their libraries in the page cache.
-    Run warmUp;
-    if (!Measure(morvelin.path, warmUp) || !Measure(bare.path, warmUp)) {
-        std::fprintf(stderr, "a program did not report its first paint (is there a display?)\n");
-        return 1;
+    std::vector<Program> programs{{"bare window", BARE_WINDOW_PROGRAM, {}}};
+    if (names.empty())
+        programs.push_back({"Morvelin", MORVELIN_PROGRAM, {}});
+    for (std::size_t i = 0; i < names.size(); ++i)
+        programs.push_back({names[i].c_str(), argv[i + 2], {}});
+    // One start of each first, unmeasured, so all find their libraries in the page cache.
+    for (const Program &program : programs) {
+        Run warmUp;
+        if (!Measure(program.path, warmUp)) {
+            std::fprintf(stderr, "%s did not report its first paint (is there a display?)\n",
+                         program.path);
+            return 1;
+        }
     }
-    // Interleaved, each going first in every other round, so a slow spell of a shared
-    // machine falls on both alike.
+    // Interleaved, a different one going first in every round, so a slow spell of a
+    // shared machine falls on all alike.
     for (int round = 0; round < rounds; ++round) {
-        Program *order[2] = {&morvelin, &bare};
-        if (round % 2)
-            std::swap(order[0], order[1]);
-        for (Program *program : order) {
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Program &program = programs[(i + std::size_t(round)) % programs.size()];
             Run run;
-            if (!Measure(program->path, run)) {
-                std::fprintf(stderr, "%s did not report its first paint\n", program->name);
+            if (!Measure(program.path, run)) {
+                std::fprintf(stderr, "%s did not report its first paint\n", program.path);
                 return 1;
             }
-            program->runs.push_back(run);
+            program.runs.push_back(run);
         }
     }
     rmdir(folder);
 
     std::printf("%d rounds, start of the process to its first painted frame\n", rounds);
-    const Figures ours = Print(morvelin);
-    const Figures yardstick = Print(bare);
-    std::printf("time   %.2f x the bare window by the medians, %.2f x by the fastest (target at "
-                "most 1.5 x)\n",
-                ours.time / yardstick.time, ours.fastest / yardstick.fastest);
-    std::printf("memory %+.1f MiB over the bare window (target at most +15 MiB)\n",
-                ours.memory - yardstick.memory);
+    const Figures yardstick = Print(programs.front());
+    for (std::size_t i = 1; i < programs.size(); ++i) {
+        const Figures ours = Print(programs[i]);
+        std::printf("  time   %.2f x the bare window by the medians, %.2f x by the fastest "
+                    "(target at most 1.5 x)\n",
+                    ours.time / yardstick.time, ours.fastest / yardstick.fastest);
+        std::printf("  memory %+.1f MiB over the bare window (target at most +15 MiB)\n",
+                    ours.memory - yardstick.memory);
+    }
     return 0;
 }
