@@ -11,6 +11,7 @@
 #include "history/history_list_view.h"
 #include "history/history_window.h"
 #include "history/text_list_store.h"
+#include "sample_history.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,14 +73,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir folder;
     const TextListStore store(folder.path());
-    TextList history;
-    for (int n = 0; n < kLines; ++n)
-        history.lines << QStringLiteral("%1.Dec.26 (Vraag %2 over werk en liefde) [%3] 05 17 78")
-                             .arg(n % 28 + 1, 2, 10, QLatin1Char('0'))
-                             .arg(n)
-                             .arg(n % 3);
     if (const Result<ListLock> lock = store.lock(kHistoryFileName);
-        !lock || !store.write(*lock, kHistoryFileName, history))
+        !lock || !store.write(*lock, kHistoryFileName, SampleHistory(kLines)))
         return 1;
 
     AgreeingDialogs dialogs;

@@ -10,6 +10,9 @@ MORVELIN_PACKAGES=(
     fonts-liberation fonts-dejavu-core  # faces standing in for Tahoma, Arial, MS Sans Serif
 )
 
+# What scripts/test checks the install with: desktop-file-validate, appstreamcli.
+MORVELIN_CHECK_PACKAGES=(desktop-file-utils appstream)
+
 morvelin_install_packages() {
     local missing=()
     local pkg

@@ -40,6 +40,8 @@ void InstallDutchTranslations(QApplication &app)
 void SetUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Morvelin"));
+    // The desktop finds the menu entry of the program's windows, and with it their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morvelin.Morvelin"));
     InstallFontSubstitutions();
     InstallDutchTranslations(app);
 }

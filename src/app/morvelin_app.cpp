@@ -2,6 +2,7 @@
 
 #include "analysis/analyse_box.h"
 #include "analysis/insight_window.h"
+#include "app/first_paint.h"
 #include "app/save_flow.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
@@ -42,6 +43,22 @@ MorvelinApp::~MorvelinApp() = default;
 void MorvelinApp::start()
 {
     m_form1->show();
+    AfterFirstPaint(*m_form1, [this] {
+        m_helpInfo->ensureBuilt();
+        m_form3->ensureBuilt();
+    });
+}
+
+THelpInfo &MorvelinApp::helpInfo() const
+{
+    m_helpInfo->ensureBuilt();
+    return *m_helpInfo;
+}
+
+TForm3 &MorvelinApp::form3() const
+{
+    m_form3->ensureBuilt();
+    return *m_form3;
 }
 
 void MorvelinApp::connectMainWindow()

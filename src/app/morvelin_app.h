@@ -37,15 +37,17 @@ public:
     MorvelinApp(const Services &services, const QString &listFolder);
     ~MorvelinApp() override;
 
-    // Shows the main window, whose first showing draws a spread.
+    // Shows the main window, whose first showing draws a spread; the windows built on
+    // first need are built once that spread is on the screen.
     void start();
 
+    // A window handed out is built.
     TForm1 &form1() const { return *m_form1; }
     TAboutBox &aboutBox() const { return *m_aboutBox; }
-    THelpInfo &helpInfo() const { return *m_helpInfo; }
+    THelpInfo &helpInfo() const;
     TVerleden &verleden() const { return *m_verleden; }
     TAnalyseBox &analyseBox() const { return *m_analyseBox; }
-    TForm3 &form3() const { return *m_form3; }
+    TForm3 &form3() const;
     TForm4 &form4() const { return *m_form4; }
     TInzicht &inzicht() const { return *m_inzicht; }
     TZoeken &zoeken() const { return *m_zoeken; }

@@ -1,5 +1,6 @@
 #include "catalogue/card_picture.h"
 
+#include <QCache>
 #include <QFile>
 #include <QSysInfo>
 
@@ -76,14 +77,31 @@ std::optional<QImage> DecodeJpeg(QByteArrayView jpeg)
     return picture;
 }
 
-std::optional<QImage> LoadPictureById(int pictureId)
+namespace {
+
+std::optional<QImage> DecodeResource(int pictureId)
 {
-    if (pictureId < 1 || pictureId > kPictureCount)
-        return std::nullopt;
     QFile resource(CardPictureResource(pictureId));
     if (!resource.open(QIODevice::ReadOnly))
         return std::nullopt;
     return DecodeJpeg(resource.readAll());
+}
+
+} // namespace
+
+std::optional<QImage> LoadPictureById(int pictureId)
+{
+    if (pictureId < 1 || pictureId > kPictureCount)
+        return std::nullopt;
+    // The least lately shown picture makes room. A copy handed out shares the kept
+    // pixels until its holder changes it.
+    thread_local QCache<int, QImage> kept(kKeptPictureCount);
+    if (const QImage *picture = kept.object(pictureId))
+        return *picture;
+    std::optional<QImage> picture = DecodeResource(pictureId);
+    if (picture)
+        kept.insert(pictureId, new QImage(*picture));
+    return picture;
 }
 
 std::optional<QImage> LoadCardPicture(DeckId deck, CardNo card)

@@ -1,6 +1,6 @@
 #pragma once
 // @brief The embedded card pictures: one baseline JPEG per card of each deck,
-// decoded with TurboJPEG only when a card is shown.
+// decoded with TurboJPEG only when a card is shown, and kept for the next showing.
 
 #include "catalogue/card_catalogue.h"
 
@@ -30,7 +30,13 @@ QString CardPictureResource(int pictureId);
 // Decodes a JPEG stream; a damaged or truncated stream gives no picture.
 std::optional<QImage> DecodeJpeg(QByteArrayView jpeg);
 
-// The embedded picture with this id (1..234), or no picture.
+// How many decoded pictures are kept: the main window's eleven of two decks and the
+// Pentagram's six, with room to spare.
+inline constexpr int kKeptPictureCount = 32;
+
+// The embedded picture with this id (1..234), or no picture. A picture shown lately is
+// not decoded again: a refresh of the spread shows most of its cards once more. A
+// picture that failed is tried afresh each time.
 std::optional<QImage> LoadPictureById(int pictureId);
 
 // The picture of a card of a deck, or no picture; the caller tells the user.

@@ -7,15 +7,7 @@ Status AppendHistoryLine(const TextListStore &store, const QString &line)
     const Result<ListLock> lock = store.lock(kHistoryFileName);
     if (!lock)
         return Failure{lock.error()};
-    TextList list;
-    if (store.exists(kHistoryFileName)) {
-        Result<TextList> read = store.read(kHistoryFileName);
-        if (!read)
-            return Failure{read.error()};
-        list = std::move(read).value();
-    }
-    list.lines.append(line);
-    return store.writeAll(*lock, {{kHistoryFileName, list}, {kHistoryBackupName, list}});
+    return store.appendLine(*lock, {kHistoryFileName, kHistoryBackupName}, line);
 }
 
 Result<TextList> ReadHistoryFile(const TextListStore &store)

@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace morvelin {
 
 namespace {
@@ -30,23 +33,85 @@ const Marked *FindMarked(TextEncoding encoding)
     return nullptr;
 }
 
-QStringList SplitLines(const QString &text)
+// CR LF, LF and a lone CR all end a line; a final line break adds no empty line. The line
+// ends are found by Qt's searches, which look at many characters at once.
+template <typename View, typename ToString>
+QStringList SplitLines(View text, ToString toString)
 {
     QStringList lines;
     qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
+    // The next CR and the next LF from start on; -1 when there is none.
+    qsizetype nextCr = text.indexOf(u'\r');
+    qsizetype nextLf = text.indexOf(u'\n');
+    while (nextCr != -1 || nextLf != -1) {
+        const qsizetype end = nextCr == -1   ? nextLf
+                              : nextLf == -1 ? nextCr
+                                             : std::min(nextCr, nextLf);
+        lines.append(toString(text.sliced(start, end - start)));
+        start = end + (end == nextCr && end + 1 == nextLf ? 2 : 1);
+        if (nextCr != -1 && nextCr < start)
+            nextCr = text.indexOf(u'\r', start);
+        if (nextLf != -1 && nextLf < start)
+            nextLf = text.indexOf(u'\n', start);
     }
-    if (start < size)
-        lines.append(text.mid(start));
+    if (start < text.size())
+        lines.append(toString(text.sliced(start)));
     return lines;
+}
+
+QStringList SplitLines(QStringView text)
+{
+    return SplitLines(text, [](QStringView line) { return line.toString(); });
+}
+
+// Windows-1252 and Latin-1 agree on every byte but 0x80..0x9F. Text without those goes
+// through Qt's own Latin-1 conversion, byte for byte the same and many times faster than
+// ICU, which a long history would otherwise wait for at every save. Both checks count
+// without a branch, so the compiler looks at many characters at once.
+bool IsLatin1Alike(QByteArrayView bytes)
+{
+    qsizetype others = 0;
+    for (const char byte : bytes) {
+        const auto value = static_cast<uchar>(byte);
+        others += (value >= 0x80) & (value <= 0x9F);
+    }
+    return others == 0;
+}
+
+bool IsLatin1Alike(QStringView text)
+{
+    qsizetype others = 0;
+    for (const QChar c : text) {
+        const char16_t value = c.unicode();
+        others += (value >= 0x80) & ((value < 0xA0) | (value > 0xFF));
+    }
+    return others == 0;
+}
+
+std::optional<QByteArray> EncodeWindows1252(const QString &text)
+{
+    if (IsLatin1Alike(text))
+        return text.toLatin1();
+    QStringEncoder encoder(kWindows1252);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.isValid() || encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+// As the list's encoding writes them: no lone CR or LF, and a line break after the last
+// line. Counted without a branch, as above.
+bool EndsEveryLineWithCrLf(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return true;
+    if (!bytes.endsWith("\r\n") || bytes.front() == '\n')
+        return false;
+    // A CR without an LF after it, or an LF without a CR before it.
+    qsizetype lone = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i)
+        lone += (bytes[i] == '\r') != (bytes[i + 1] == '\n');
+    return lone == 0;
 }
 
 QByteArray EncodeMarked(const Marked &marked, const QString &text)
@@ -88,11 +153,16 @@ Result<TextList> DecodeTextList(const QByteArray &bytes)
                                  : QStringLiteral("de tekst is geen geldige UTF-8")};
         return TextList{SplitLines(text), marked.encoding};
     }
+    if (IsLatin1Alike(bytes))
+        return TextList{SplitLines(QByteArrayView(bytes),
+                                   [](QByteArrayView line) { return QString::fromLatin1(line); }),
+                        TextEncoding::Windows1252};
     QStringDecoder decoder(kWindows1252);
     // Qt reads Windows-1252 through ICU; without it nothing could be read back faithfully.
     if (!decoder.isValid())
         return Failure{QStringLiteral("Windows-1252 kan op dit systeem niet gelezen worden")};
-    return TextList{SplitLines(decoder.decode(bytes)), TextEncoding::Windows1252};
+    const QString text = decoder.decode(bytes);
+    return TextList{SplitLines(text), TextEncoding::Windows1252};
 }
 
 QByteArray EncodeTextList(const TextList &list)
@@ -100,11 +170,25 @@ QByteArray EncodeTextList(const TextList &list)
     const QString text = JoinLinesCrLf(list.lines);
     if (const Marked *marked = FindMarked(list.encoding))
         return EncodeMarked(*marked, text);
-    QStringEncoder encoder(kWindows1252);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.isValid() && !encoder.hasError())
-        return bytes;
+    if (std::optional<QByteArray> bytes = EncodeWindows1252(text))
+        return *std::move(bytes);
     return EncodeMarked(*FindMarked(TextEncoding::Utf8Bom), text);
+}
+
+std::optional<QByteArray> AppendLineToBytes(const QByteArray &bytes, const QString &line)
+{
+    for (const Marked &marked : kMarkedEncodings) {
+        if (bytes.startsWith(marked.bom))
+            return std::nullopt;
+    }
+    if (!EndsEveryLineWithCrLf(bytes))
+        return std::nullopt;
+    std::optional<QByteArray> encoded = EncodeWindows1252(line);
+    if (!encoded)
+        return std::nullopt;
+    QByteArray appended;
+    appended.reserve(bytes.size() + encoded->size() + 2);
+    return appended.append(bytes).append(*encoded).append("\r\n");
 }
 
 } // namespace morvelin

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <optional>
+
 namespace morvelin {
 
 // Windows-1252 without a byte-order mark is the lists' own encoding; a file that came
@@ -34,5 +36,11 @@ Result<TextList> DecodeTextList(const QByteArray &bytes);
 // Every line ended by CR LF, in the list's encoding. A Windows-1252 list holding a
 // character that Windows-1252 cannot hold is written as UTF-8 with a byte-order mark.
 QByteArray EncodeTextList(const TextList &list);
+
+// The bytes of a list with one more line, made from the bytes it was read from: only
+// where that gives exactly what decoding, adding the line and encoding would, that is a
+// Windows-1252 list whose every line already ends in CR LF and a line that Windows-1252
+// holds. Nothing otherwise. A save into a long list thus need not read every line.
+std::optional<QByteArray> AppendLineToBytes(const QByteArray &bytes, const QString &line);
 
 } // namespace morvelin

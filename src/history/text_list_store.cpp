@@ -32,17 +32,25 @@ bool TextListStore::exists(const QString &fileName) const
     return QFileInfo::exists(path(fileName));
 }
 
-Result<TextList> TextListStore::read(const QString &fileName) const
+Result<QByteArray> TextListStore::readBytes(const QString &fileName) const
 {
     QFile file(path(fileName));
     if (QFileInfo(file).isDir())
         return ReadFailure(fileName, QStringLiteral("er staat een map met die naam"));
     if (!file.open(QIODevice::ReadOnly))
         return ReadFailure(fileName, file.errorString());
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return ReadFailure(fileName, file.errorString());
-    Result<TextList> list = DecodeTextList(bytes);
+    return bytes;
+}
+
+Result<TextList> TextListStore::read(const QString &fileName) const
+{
+    Result<QByteArray> bytes = readBytes(fileName);
+    if (!bytes)
+        return Failure{bytes.error()};
+    Result<TextList> list = DecodeTextList(*bytes);
     if (!list)
         return ReadFailure(fileName, list.error());
     return list;
@@ -62,11 +70,46 @@ Status TextListStore::write(const ListLock &lock, const QString &fileName,
 Status TextListStore::writeAll(const ListLock &lock, const QList<ListWrite> &writes) const
 {
     Q_ASSERT(lock.folder() == m_folder);
+    QList<FileBytes> encoded;
+    for (const ListWrite &write : writes)
+        encoded.append({write.fileName, EncodeTextList(write.list)});
+    return writeBytesAll(encoded);
+}
+
+Status TextListStore::appendLine(const ListLock &lock, const QStringList &fileNames,
+                                 const QString &line) const
+{
+    Q_ASSERT(lock.folder() == m_folder);
+    const QString &first = fileNames.constFirst();
+    QByteArray bytes;
+    if (exists(first)) {
+        Result<QByteArray> read = readBytes(first);
+        if (!read)
+            return Failure{read.error()};
+        bytes = std::move(read).value();
+    }
+    std::optional<QByteArray> appended = AppendLineToBytes(bytes, line);
+    if (!appended) {
+        Result<TextList> decoded = DecodeTextList(bytes);
+        if (!decoded)
+            return ReadFailure(first, decoded.error());
+        TextList list = std::move(decoded).value();
+        list.lines.append(line);
+        appended = EncodeTextList(list);
+    }
+    QList<FileBytes> writes;
+    for (const QString &fileName : fileNames)
+        writes.append({fileName, *appended});
+    return writeBytesAll(writes);
+}
+
+Status TextListStore::writeBytesAll(const QList<FileBytes> &writes) const
+{
     // A temporary file that is never committed is removed with its QSaveFile.
     std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const ListWrite &write : writes) {
+    for (const FileBytes &write : writes) {
         Result<std::unique_ptr<QSaveFile>> prepared =
-            PrepareFile(path(write.fileName), EncodeTextList(write.list), write.fileName);
+            PrepareFile(path(write.fileName), write.bytes, write.fileName);
         if (!prepared)
             return Failure{prepared.error()};
         files.push_back(std::move(prepared).value());
@@ -74,7 +117,7 @@ Status TextListStore::writeAll(const ListLock &lock, const QList<ListWrite> &wri
     // Only a rename that fails after every byte was written could still leave the
     // files apart; it is reported all the same.
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (Status committed = CommitFile(*files[i], writes[i].fileName); !committed)
+        if (Status committed = CommitFile(*files[i], writes[qsizetype(i)].fileName); !committed)
             return committed;
     }
     return Succeeded();

@@ -40,10 +40,21 @@ public:
     // when all of them are written do they replace their files, in the order given. A
     // list and its backup thus never part over a full disk or an unwritable file.
     Status writeAll(const ListLock &lock, const QList<ListWrite> &writes) const;
+    // Reads the list in the first of the files (a missing file is an empty list), adds
+    // the line and writes the list to every one of them, all or none, as writeAll does.
+    Status appendLine(const ListLock &lock, const QStringList &fileNames,
+                      const QString &line) const;
     // Removing a file that is not there succeeds.
     Status remove(const QString &fileName) const;
 
 private:
+    struct FileBytes {
+        QString fileName;
+        QByteArray bytes;
+    };
+    Result<QByteArray> readBytes(const QString &fileName) const;
+    Status writeBytesAll(const QList<FileBytes> &writes) const;
+
     QString m_folder;
 };
 

@@ -34,11 +34,15 @@ QString HelpText()
 }
 
 THelpInfo::THelpInfo(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : OnDemandWindow(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("HelpInfo"));
     setWindowTitle(QStringLiteral("Help Info"));
     setFixedSize(kClientSize);
+}
+
+void THelpInfo::buildControls()
+{
     setFont(TahomaFont(11));
 
     Memo1 = new QPlainTextEdit(this);

@@ -2,20 +2,25 @@
 // @brief The help window: a fixed Dutch help text the user may read (and scribble in,
 // for as long as the program runs).
 
-#include <QWidget>
+#include "common/on_demand_window.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace morvelin {
 
-class THelpInfo : public QWidget {
+// Built on first need: its long text need not be laid out before the main window shows.
+class THelpInfo : public OnDemandWindow {
     Q_OBJECT
 
 public:
     explicit THelpInfo(QWidget *parent = nullptr);
 
-    QPlainTextEdit *memo() const { return Memo1; }
+    QPlainTextEdit *memo()
+    {
+        ensureBuilt();
+        return Memo1;
+    }
     // Shows the window in the centre of the desktop.
     void showHelp();
     // Shows the window with the line that is exactly this heading selected and at the top
@@ -24,6 +29,9 @@ public:
 
 public slots:
     void btSluitHClick();
+
+protected:
+    void buildControls() override;
 
 private:
     bool FormKeyDown(QKeyEvent *event);

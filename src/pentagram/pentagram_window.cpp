@@ -23,16 +23,22 @@ namespace morvelin {
 
 TForm3::TForm3(const Services &services, const TextListStore &store, const MonthNames &monthNames,
                QWidget *parent)
-    : QWidget(parent), m_services(services), m_store(store), m_monthNames(monthNames)
+    : OnDemandWindow(parent), m_services(services), m_store(store), m_monthNames(monthNames)
+{
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::buildControls()
 {
     createControls();
     new KeyPreview(this, [this](QKeyEvent *event) { return FormKeyDown(event); });
 }
 
-TForm3::~TForm3() = default;
-
 void TForm3::showOver(const QWidget *window)
 {
+    // Its size is known once it is built.
+    ensureBuilt();
     QRect placed(QPoint(), frameGeometry().size());
     placed.moveCenter(window->frameGeometry().center());
     // The window is much taller than the main window in its compact layout: keep its
@@ -103,6 +109,7 @@ void TForm3::ClearSixthCard()
 
 void TForm3::OpenSavedPentagram(const std::array<int, kPentagramPositions> &cards)
 {
+    ensureBuilt();
     for (int k = 1; k <= kPentagramPositions; ++k) {
         if (IsValidCard(cards[k - 1])) {
             m_boxes[k - 1]->setIndexQuietly(cards[k - 1] - 1);

@@ -4,10 +4,9 @@
 // line of the Pentagram list. It shares nothing with the main window's spread.
 
 #include "common/list_date.h"
+#include "common/on_demand_window.h"
 #include "common/services.h"
 #include "pentagram/pentagram_line.h"
-
-#include <QWidget>
 
 #include <array>
 
@@ -23,7 +22,9 @@ class TextListStore;
 // What a chooser shows while its position has no card.
 inline constexpr char kNoCardChosenText[] = "Kies een kaart";
 
-class TForm3 : public QWidget {
+// Built on first need: its background picture and five choosers would keep the main
+// window from the screen.
+class TForm3 : public OnDemandWindow {
     Q_OBJECT
 
 public:
@@ -56,6 +57,9 @@ public slots:
     void btSaveClick();
     void SpeedButton1Click();
     void SavePentagram();
+
+protected:
+    void buildControls() override;
 
 private:
     // Construction, in pentagram_window_controls.cpp.

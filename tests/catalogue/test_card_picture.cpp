@@ -58,6 +58,8 @@ private slots:
     void goodPictureAfterADamagedStream();
     void picturesOfADeckDiffer_data();
     void picturesOfADeckDiffer();
+    void aShownPictureIsNotDecodedAgain();
+    void theLeastLatelyShownPictureMakesRoom();
     void pentagramLoadsWithTransparentGround();
 };
 
@@ -215,6 +217,43 @@ void TestCardPicture::picturesOfADeckDiffer()
         QVERIFY2(!seen.contains(pixels), qPrintable(CardName(deck, card)));
         seen.insert(pixels);
     }
+}
+
+// A second load of an id hands out the pixels of the first: nothing is decoded anew. What
+// a holder does to its copy never reaches the next one.
+void TestCardPicture::aShownPictureIsNotDecodedAgain()
+{
+    const auto first = LoadCardPicture(kEtteilla, 12);
+    const auto second = LoadPictureById(PictureId(kEtteilla, 12));
+    QVERIFY(first && second);
+    QCOMPARE(second->constBits(), first->constBits());
+
+    QImage changed = *second;
+    changed.fill(Qt::black);
+    const auto third = LoadPictureById(PictureId(kEtteilla, 12));
+    QVERIFY(third);
+    QCOMPARE(third->constBits(), first->constBits());
+    QCOMPARE(*third, *first);
+    QVERIFY(*third != changed);
+}
+
+void TestCardPicture::theLeastLatelyShownPictureMakesRoom()
+{
+    const int id = PictureId(kThierens, 40);
+    const auto first = LoadPictureById(id);
+    QVERIFY(first);
+    // Shown again, the picture is the latest: a full store of others keeps it ...
+    for (int other = 1; other < kKeptPictureCount; ++other) {
+        QVERIFY(LoadPictureById(other));
+        QCOMPARE(LoadPictureById(id)->constBits(), first->constBits());
+    }
+    // ... until that many others have been shown since.
+    for (int other = 1; other <= kKeptPictureCount; ++other)
+        QVERIFY(LoadPictureById(other));
+    const auto again = LoadPictureById(id);
+    QVERIFY(again);
+    QVERIFY(again->constBits() != first->constBits());
+    QCOMPARE(*again, *first);
 }
 
 void TestCardPicture::pentagramLoadsWithTransparentGround()

@@ -34,6 +34,15 @@ private slots:
         QTest::addRow("Windows-1252")
             << ansi + "\r\nb\r\n"
             << QStringList{kEuroE, "b"} << int(TextEncoding::Windows1252) << ansi + "\r\nb\r\n";
+        // Where Windows-1252 is Latin-1, and where one line further on it is not.
+        QTest::addRow("Latin-1 letters")
+            << QByteArray("De Magi\xEBr \xE9\xE9n\r\n")
+            << QStringList{QString::fromUtf8("De Magiër één")} << int(TextEncoding::Windows1252)
+            << QByteArray("De Magi\xEBr \xE9\xE9n\r\n");
+        QTest::addRow("Latin-1 letters, then a euro sign")
+            << QByteArray("\xE9\xE9n\r\n\xEB \x80\r\n")
+            << QStringList{QString::fromUtf8("één"), QString::fromUtf8("ë €")}
+            << int(TextEncoding::Windows1252) << QByteArray("\xE9\xE9n\r\n\xEB \x80\r\n");
         QTest::addRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"}
                                  << int(TextEncoding::Windows1252) << QByteArray("a\r\nb\r\n");
         QTest::addRow("CR only") << QByteArray("a\rb\r") << QStringList{"a", "b"}
@@ -261,6 +270,57 @@ private slots:
         // Owner, group and others; the "user" bits repeat the owner's for us.
         QCOMPARE(QFile::permissions(kept) & 0x7077, ownerOnly);
         QCOMPARE(FilesIn(folder.filePath("elders")), QStringList{"MorvelLijst.txt"});
+    }
+
+    // A save adds its line to the bytes as they are where they are already as written,
+    // and writes the whole list afresh where they are not: either way the files end up
+    // as the list, in its encoding, with every line ended by CR LF.
+    void appendKeepsTheListAndItsEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray bom = "\xEF\xBB\xBF";
+        QTest::addRow("as written")
+            << QByteArray("a\r\nb\r\n") << "c" << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::addRow("empty lines")
+            << QByteArray("a\r\n\r\n") << "c" << QByteArray("a\r\n\r\nc\r\n");
+        QTest::addRow("empty file") << QByteArray() << "c" << QByteArray("c\r\n");
+        QTest::addRow("Windows-1252 bytes, undefined ones too")
+            << QByteArray("\x80 \xE9\x81\r\n") << QString::fromUtf8("één")
+            << QByteArray("\x80 \xE9\x81\r\n\xE9\xE9n\r\n");
+        QTest::addRow("a euro sign in the line")
+            << QByteArray("a\r\n") << QString::fromUtf8("€") << QByteArray("a\r\n\x80\r\n");
+        QTest::addRow("LF only") << QByteArray("a\nb\n") << "c" << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::addRow("a lone CR")
+            << QByteArray("a\rb\r\n") << "c" << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::addRow("no final line break")
+            << QByteArray("a\r\nb") << "c" << QByteArray("a\r\nb\r\nc\r\n");
+        QTest::addRow("a line beyond Windows-1252")
+            << QByteArray("\xE9\r\n") << kSnowman
+            << bom + QString::fromUtf8("é\r\n").toUtf8() + kSnowman.toUtf8() + "\r\n";
+        QTest::addRow("UTF-8") << bom + "a\r\n"
+                               << QString::fromUtf8("é")
+                               << bom + "a\r\n" + QString::fromUtf8("é").toUtf8() + "\r\n";
+        QTest::addRow("UTF-16 LE") << QByteArray("\xFF\xFE"
+                                                 "a\0\r\0\n\0",
+                                                 8)
+                                   << "b"
+                                   << QByteArray("\xFF\xFE"
+                                                 "a\0\r\0\n\0b\0\r\0\n\0",
+                                                 14);
+    }
+    void appendKeepsTheListAndItsEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, line);
+        QFETCH(QByteArray, written);
+        QTemporaryDir folder;
+        const TextListStore store(folder.path());
+        WriteBytes(store.path(kHistoryFileName), bytes);
+        QVERIFY(AppendHistoryLine(store, line));
+        QCOMPARE(ReadBytes(store.path(kHistoryFileName)), written);
+        QCOMPARE(ReadBytes(store.path(kHistoryBackupName)), written);
     }
 
     void removeIsQuietWhenNothingIsThere()

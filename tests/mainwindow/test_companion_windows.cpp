@@ -5,7 +5,9 @@
 #include "common/picture_box.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help_info.h"
+#include "pentagram/pentagram_window.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +15,40 @@
 
 using namespace morvelin;
 using morvelin::test::AppFixture;
+using morvelin::test::FindControl;
+
+namespace {
+
+// The window of that class, found without asking the application (which would build it).
+template <typename Window>
+Window *TopLevel()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<Window *>(window))
+            return found;
+    }
+    return nullptr;
+}
+
+// The program just started: its main window shown, its first frame not yet painted.
+struct JustStarted {
+    test::ScriptedServices scripted;
+    QTemporaryDir folder;
+    std::unique_ptr<MorvelinApp> app;
+    THelpInfo *help = nullptr;
+    TForm3 *form3 = nullptr;
+
+    JustStarted()
+    {
+        scripted.random.numbers = {0, 1, 2};
+        app = std::make_unique<MorvelinApp>(scripted.services(), folder.path());
+        app->start();
+        help = TopLevel<THelpInfo>();
+        form3 = TopLevel<TForm3>();
+    }
+};
+
+} // namespace
 
 class TestCompanionWindows : public QObject {
     Q_OBJECT
@@ -164,6 +200,41 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!help->isVisible());
         QVERIFY(f.window->isVisible());
+    }
+
+    // The windows the start does not show wait until the main window's first frame is on
+    // the screen, and are then built without being asked.
+    void hiddenWindowsAreBuiltBehindTheFirstFrame()
+    {
+        JustStarted s;
+        QVERIFY(s.help && s.form3);
+        QVERIFY(!s.help->isBuilt() && !s.form3->isBuilt());
+        QVERIFY(QTest::qWaitForWindowExposed(&s.app->form1()));
+        QTRY_VERIFY(s.help->isBuilt() && s.form3->isBuilt());
+        QVERIFY(!s.help->isVisible() && !s.form3->isVisible());
+    }
+
+    // Asked for before the first frame, a window is built at once, whole and only once.
+    void aWindowAskedForEarlyIsWhole()
+    {
+        JustStarted s;
+        TForm3 *form3 = s.form3;
+        THelpInfo *help = s.help;
+        s.app->form1().btPentaClick();
+        s.app->form1().btHelpClick();
+        QVERIFY(form3->isVisible() && help->isVisible());
+        QCOMPARE(form3->size(), QSize(498, 699));
+        QCOMPARE(FindControl<QLabel>(form3, "ImCirkel")->pixmap().size(), QSize(475, 475));
+        QCOMPARE(FindControl<QComboBox>(form3, "Box5")->count(), kCardsPerDeck);
+        QCOMPARE(FindControl<QPlainTextEdit>(help, "Memo1")->toPlainText(), HelpText());
+
+        // The first frame comes and goes; showing again builds nothing more.
+        form3->hide();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.app->form1()));
+        QTest::qWait(20);
+        s.app->form1().btPentaClick();
+        QCOMPARE(form3->findChildren<QComboBox *>("Box5").size(), 1);
+        QCOMPARE(help->findChildren<QPlainTextEdit *>("Memo1").size(), 1);
     }
 
     // The lines the help text must hold exactly, in their order.

@@ -1,5 +1,7 @@
-// Draws every card picture and the Pentagram background into resources/.
+// Draws every card picture and the Pentagram background into resources/, and the
+// program's icon into packaging/icons/.
 // Run by hand when the art changes; see README.md.
+#include "app_icon.h"
 #include "astro_glyphs.h"
 #include "card_face.h"
 #include "card_renderer.h"
@@ -54,7 +56,11 @@ int main(int argc, char **argv)
     const QCommandLineOption scale(QStringLiteral("sheet-scale"),
                                    QStringLiteral("Enlarge the contact sheet (1..4)."),
                                    QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({resources, sheet, scale});
+    const QCommandLineOption icons(
+        QStringLiteral("icons"),
+        QStringLiteral("Folder to write the icon theme's hicolor/NxN/apps/morvelin.png to."),
+        QStringLiteral("dir"), QStringLiteral(MORVELIN_ICONS_DIR));
+    parser.addOptions({resources, sheet, scale, icons});
     parser.process(app);
 
     if (!cardart::GlyphFontIsComplete()) {
@@ -86,6 +92,16 @@ int main(int argc, char **argv)
     if (!WriteFile(out.filePath(QStringLiteral("pentagram.gif")), gif))
         return 1;
 
+    const QDir iconTheme(parser.value(icons));
+    for (const int size : cardart::kAppIconSizes) {
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        const QString path = iconTheme.filePath(folder + QStringLiteral("/morvelin.png"));
+        if (!iconTheme.mkpath(folder) || !cardart::RenderAppIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cardart: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+
     if (parser.isSet(sheet)) {
         const int factor = qBound(1, parser.value(scale).toInt(), 4);
         const QString path = parser.value(sheet);
@@ -95,7 +111,7 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    std::printf("cardart: wrote %zu card pictures and pentagram.gif to %s\n", pictures.size(),
-                qPrintable(out.path()));
+    std::printf("cardart: wrote %zu card pictures and pentagram.gif to %s, the icon to %s\n",
+                pictures.size(), qPrintable(out.path()), qPrintable(iconTheme.path()));
     return 0;
 }

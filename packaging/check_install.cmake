@@ -1,0 +1,45 @@
+# Installs the build into PREFIX and checks what the desktop finds there: the program
+# the menu entry starts, the icon it names at each size, and the metainfo's launchable.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+    RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed")
+endif()
+
+set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
+set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+foreach(file ${desktop} ${metainfo})
+    if(NOT EXISTS ${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+
+file(STRINGS ${desktop} exec REGEX "^Exec=")
+string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" exec "${exec}")
+if(NOT EXISTS ${PREFIX}/bin/${exec})
+    message(FATAL_ERROR "the menu entry starts ${exec}, which is not in ${PREFIX}/bin")
+endif()
+
+file(STRINGS ${desktop} icon REGEX "^Icon=")
+string(REGEX REPLACE "^Icon=" "" icon "${icon}")
+foreach(size 48 128 256)
+    set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${icon}.png)
+    if(NOT EXISTS ${png})
+        message(FATAL_ERROR "no icon ${icon} at ${size} pixels: ${png}")
+    endif()
+    # A PNG's width and height are the first two numbers of its header chunk.
+    file(READ ${png} header OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING ${header} 0 8 width)
+    string(SUBSTRING ${header} 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "${png} is ${width} x ${height}")
+    endif()
+endforeach()
+
+file(READ ${metainfo} component)
+if(NOT component MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+    message(FATAL_ERROR "the metainfo does not launch ${APP_ID}.desktop")
+endif()
