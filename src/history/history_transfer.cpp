@@ -63,10 +63,12 @@ Result<int> ImportHistory(const TextListStore &store, const QByteArray &json)
     const QStringList added = LinesToImport(history.lines, exported->lines);
     if (added.isEmpty())
         return 0;
-    if (Status backedUp = store.write(*lock, kHistoryBackupName, history); !backedUp)
-        return Failure{backedUp.error()};
-    history.lines += added;
-    if (Status written = store.write(*lock, kHistoryFileName, history); !written)
+    TextList imported = history;
+    imported.lines += added;
+    // The backup first, as "Herstel" undoes the import with it; both or neither.
+    if (Status written =
+            store.writeAll(*lock, {{kHistoryBackupName, history}, {kHistoryFileName, imported}});
+        !written)
         return Failure{written.error()};
     return int(added.size());
 }

@@ -179,6 +179,10 @@ private slots:
         QTest::addRow("the lists' folder behind a regular file")
             << "path"
             << "MorvelLijst.txt kan niet bewaard worden: ";
+        // The backup (the history as it was) still fits; the longer history does not.
+        QTest::addRow("a disk full after the backup")
+            << "full after backup"
+            << "MorvelLijst.txt kan niet bewaard worden: ";
     }
     void importThatCannotBeWrittenChangesNothing()
     {
@@ -201,6 +205,9 @@ private slots:
         if (fault == "full")
             QVERIFY(morvelin::test::SucceedsUnderFileSizeLimit(morvelin::test::kFullDiskRoom,
                                                                importFails));
+        else if (fault == "full after backup")
+            QVERIFY(
+                morvelin::test::SucceedsUnderFileSizeLimit(rlim_t(history.size()), importFails));
         else
             QVERIFY(importFails());
         QCOMPARE(ReadBytes(folder.filePath(kHistoryFileName)), history);
