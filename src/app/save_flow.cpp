@@ -36,6 +36,8 @@ void SaveFlow::SaveSpread(SaveButton button)
                                  *comment,
                                  m_form1.deckId(),
                                  {spread.card(1), spread.card(2), spread.card(3)}};
+        // The one write of a save: atomic (QSaveFile, under the folder's lock), history
+        // and backup both or neither.
         const Status saved = AppendHistoryLine(m_store, ComposeHistoryLine(entry, m_monthNames));
         if (saved) {
             emit historySaved();

@@ -1,7 +1,8 @@
 #pragma once
 // @brief A text list as the program's list files hold it: lines, and the encoding the
 // file was read in, so that writing it back keeps the file as the user's other tools
-// expect it.
+// expect it. Only bytes are made here; they reach the disk solely through
+// TextListStore, whose QSaveFile replaces a list whole or not at all.
 
 #include "common/result.h"
 
