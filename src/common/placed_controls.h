@@ -11,15 +11,21 @@ class QWidget;
 namespace morvelin {
 
 template <typename Widget>
-Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+Widget *Place(Widget *widget, const QString &name, const QRect &geometry)
 {
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     widget->setGeometry(geometry);
     return widget;
 }
 
-// A button in place with its caption and hint.
+template <typename Widget>
+Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+{
+    return Place(widget, QString(QLatin1String(name)), geometry);
+}
+
+// A button in place with its caption and hint (none when hint is empty).
 QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry,
-                        const QString &caption, const QString &hint);
+                        const QString &caption, const QString &hint = {});
 
 } // namespace morvelin

@@ -2,6 +2,7 @@
 
 #include "history/history_window.h"
 
+#include "common/placed_controls.h"
 #include "common/widget_style.h"
 #include "history/history_list_view.h"
 
@@ -16,7 +17,7 @@ namespace {
 constexpr QSize kClientSize(436, 582);
 constexpr QPoint kDesignedPlace(267, 175);
 
-struct ButtonSpec {
+struct ButtonLayout {
     QPushButton *TVerleden::*member;
     const char *name;
     QRect geometry;
@@ -81,7 +82,7 @@ void TVerleden::createControls()
 
     // In the tab order, after the list: the order of creation is the focus chain.
     // clang-format off
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {&TVerleden::btKeuze, "btKeuze", {339, 553, 39, 24}, "Kies",
          "Of Dubbelklik op een keuze", true, &TVerleden::btKeuzeClick},
         {&TVerleden::btTerug, "btTerug", {384, 553, 41, 24}, "&Sluit",
@@ -101,18 +102,16 @@ void TVerleden::createControls()
          "Herstel naar laatst bewaarde bewerking", true, &TVerleden::btHerstelClick},
     };
     // clang-format on
-    for (const ButtonSpec &spec : buttons) {
-        auto *button = new QPushButton(QLatin1String(spec.caption), this);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setGeometry(spec.geometry);
-        button->setToolTip(QLatin1String(spec.hint));
-        button->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    for (const ButtonLayout &row : buttons) {
+        QPushButton *button = MakeButton(this, row.name, row.geometry, QLatin1String(row.caption),
+                                         QLatin1String(row.hint));
+        button->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
         button->setAutoDefault(false);
         // Every button but "Herstel" shows a hand.
-        if (spec.member != &TVerleden::btHerstel)
+        if (row.member != &TVerleden::btHerstel)
             button->setCursor(Qt::PointingHandCursor);
-        connect(button, &QPushButton::clicked, this, spec.handler);
-        this->*spec.member = button;
+        connect(button, &QPushButton::clicked, this, row.handler);
+        this->*row.member = button;
     }
     btKopieLst->setIcon(ClipboardGlyph());
 }

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/key_preview.h"
+#include "common/placed_controls.h"
 #include "common/widget_style.h"
 #include "pentagram/pentagram_list.h"
 
@@ -27,15 +28,6 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
     }
 };
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry,
-                        const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 

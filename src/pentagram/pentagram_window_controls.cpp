@@ -7,6 +7,7 @@
 #include "catalogue/card_picture.h"
 #include "common/card_chooser.h"
 #include "common/picture_box.h"
+#include "common/placed_controls.h"
 #include "common/widget_style.h"
 #include "pentagram/pentagram_spread.h"
 
@@ -57,20 +58,6 @@ const char *const kPositionTexts[kPentagramPositions + 1] = {
 QFont SegoeFont(int pixels)
 {
     return PixelFont(QStringLiteral("Segoe UI"), pixels);
-}
-
-template <typename Widget>
-Widget *Place(Widget *widget, const QString &name, const QRect &geometry)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry,
-                        const QString &caption)
-{
-    return Place(new QPushButton(caption, parent), QLatin1String(name), geometry);
 }
 
 } // namespace
