@@ -4,6 +4,7 @@
 
 #include "history/history_file.h"
 #include "history/text_list_store.h"
+#include "median.h"
 #include "sample_history.h"
 
 #include <QCoreApplication>
@@ -46,12 +47,6 @@ QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

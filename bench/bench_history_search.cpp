@@ -3,6 +3,7 @@
 #include "catalogue/card_catalogue.h"
 #include "history/history_line.h"
 #include "history/history_search.h"
+#include "median.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,12 +42,6 @@ QStringList GenerateHistory()
         lines << ComposeHistoryLine(entry, months);
     }
     return lines;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Decodes all embedded card pictures with TurboJPEG (what the program uses) and
 // with Qt's own JPEG reader, and prints the time per picture of both.
 #include "catalogue/card_picture.h"
+#include "median.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -32,12 +33,6 @@ double RoundTime(const std::vector<QByteArray> &pictures, Decode decode)
 }
 
 // The median round: other work on the machine slows single rounds, not most of them.
-double Median(std::vector<double> rounds)
-{
-    std::sort(rounds.begin(), rounds.end());
-    return rounds[rounds.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -6,6 +6,7 @@
 // rounds in place of this build's, each against the same bare window.
 
 #include "app/first_paint.h"
+#include "median.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -98,13 +99,6 @@ bool Measure(const char *path, Run &run)
                            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
     run.mebibytes = double(usage.ru_maxrss) / 1024.0; // kibibytes on Linux
     return true;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 Figures Print(const Program &program)
