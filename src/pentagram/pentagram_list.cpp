@@ -29,12 +29,7 @@ Status AppendPentagramLine(const TextListStore &store, const QString &line)
     const Result<ListLock> lock = store.lock(kPentagramListName);
     if (!lock)
         return Failure{lock.error()};
-    Result<std::optional<TextList>> read = ReadPentagramList(store);
-    if (!read)
-        return Failure{read.error()};
-    TextList list = std::move(read).value().value_or(TextList{});
-    list.lines.append(line);
-    return store.write(*lock, kPentagramListName, list);
+    return store.appendLine(*lock, {kPentagramListName}, line);
 }
 
 Result<TextList> DeletePentagramLine(const TextListStore &store, const TextList &shown, int row)
