@@ -7,6 +7,7 @@
 #include "analysis/year_filter.h"
 #include "common/decimal_field.h"
 #include "common/dialogs.h"
+#include "common/key_preview.h"
 #include "common/shared_state.h"
 #include "common/widget_style.h"
 #include "history/history_file.h"
@@ -240,8 +241,8 @@ bool TAnalyseBox::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         // A focused button takes Enter itself; everywhere else it presses "Sluit".
-        auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
-        (button ? button : OKButton)->click();
+        if (!PressFocusedButton())
+            OKButton->click();
         return true;
     }
     default:

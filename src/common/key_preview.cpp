@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace morvelin {
@@ -29,6 +30,14 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     if (receiver != focus && receiver->isAncestorOf(focus))
         return false;
     return m_handler(static_cast<QKeyEvent *>(event));
+}
+
+bool PressFocusedButton()
+{
+    auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (button)
+        button->click();
+    return button != nullptr;
 }
 
 } // namespace morvelin

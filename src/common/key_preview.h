@@ -27,4 +27,8 @@ private:
     Handler m_handler;
 };
 
+// Enter on a focused push button presses it, in every window of the program: clicks the
+// button that has the focus, if any, and says whether there was one.
+bool PressFocusedButton();
+
 } // namespace morvelin

@@ -159,11 +159,7 @@ bool TVerleden::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // A focused button takes Enter as a press.
-        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget())) {
-            button->click();
-            return true;
-        }
-        return false;
+        return PressFocusedButton();
     default:
         return false;
     }

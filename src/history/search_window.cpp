@@ -139,9 +139,7 @@ bool TZoeken::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // A focused button takes Enter as a press; anywhere else Enter opens the result.
-        if (auto *button = qobject_cast<QPushButton *>(focus))
-            button->click();
-        else
+        if (!PressFocusedButton())
             openResult();
         return true;
     case Qt::Key_Down:

@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 
 #include "common/card_chooser.h"
+#include "common/key_preview.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,8 +28,8 @@ bool TForm1::FormKeyDown(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         // A focused button takes Enter itself; everywhere else it presses the default button.
-        auto *button = qobject_cast<QPushButton *>(focused);
-        (button ? button : btRndTrefwoord)->click();
+        if (!PressFocusedButton())
+            btRndTrefwoord->click();
         return true;
     }
     case Qt::Key_Left:
