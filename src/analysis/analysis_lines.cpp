@@ -1,6 +1,7 @@
 #include "analysis/analysis_lines.h"
 
 #include "catalogue/card_texts.h"
+#include "common/decimal_field.h"
 
 #include <algorithm>
 
@@ -83,7 +84,7 @@ int CompareInListOrder(QStringView a, QStringView b)
 
 QString CountText(int count)
 {
-    return QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0'));
+    return TwoDigits(count);
 }
 
 QString CountLine(int count, const QString &label)

@@ -21,7 +21,7 @@ std::optional<QString> StepYear(QStringView shown, int step)
     if (!year)
         return std::nullopt;
     const int stepped = ((*year + step) % kYearsInCentury + kYearsInCentury) % kYearsInCentury;
-    return QStringLiteral("%1").arg(stepped, 2, 10, QLatin1Char('0'));
+    return TwoDigits(stepped);
 }
 
 } // namespace morvelin

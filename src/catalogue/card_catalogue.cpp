@@ -1,6 +1,7 @@
 #include "catalogue/card_catalogue.h"
 
 #include "catalogue/card_tables.h"
+#include "common/decimal_field.h"
 
 #include <array>
 
@@ -19,7 +20,7 @@ QStringList BuildNumberedCardList(DeckId deck)
             if (own.deck == deck && own.cardNo == card)
                 title = own.title;
         }
-        items.append(QStringLiteral("%1) %2").arg(card, 2, 10, QLatin1Char('0')).arg(title));
+        items.append(QStringLiteral("%1) %2").arg(TwoDigits(card), title));
     }
     return items;
 }

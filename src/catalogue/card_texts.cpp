@@ -1,6 +1,7 @@
 #include "catalogue/card_texts.h"
 
 #include "catalogue/card_tables.h"
+#include "common/decimal_field.h"
 #include "common/random_source.h"
 
 namespace morvelin {
@@ -52,7 +53,7 @@ std::optional<QString> AstroText(DeckId deck, CardNo card)
 QString CardNumberCodes(int number)
 {
     Q_ASSERT(IsValidCard(number));
-    return QStringLiteral(" %1").arg(number, 2, 10, QLatin1Char('0'));
+    return u' ' + TwoDigits(number);
 }
 
 QString AnalysisCardNames(int row)

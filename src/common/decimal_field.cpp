@@ -21,4 +21,9 @@ Result<int> ParseDecimalField(QStringView text)
     return value;
 }
 
+QString TwoDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace morvelin

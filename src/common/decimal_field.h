@@ -4,6 +4,7 @@
 
 #include "common/result.h"
 
+#include <QString>
 #include <QStringView>
 
 namespace morvelin {
@@ -15,5 +16,9 @@ Failure NotAnInteger(QStringView text);
 // blank, a letter) is the conversion error. A field of more than nine digits is refused
 // too, so the value always fits.
 Result<int> ParseDecimalField(QStringView text);
+
+// A number as the list lines and choosers write it: two digits at least, so below 10 with
+// a leading zero ("07"), which the fields above read back.
+QString TwoDigits(int number);
 
 } // namespace morvelin

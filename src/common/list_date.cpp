@@ -1,5 +1,7 @@
 #include "common/list_date.h"
 
+#include "common/decimal_field.h"
+
 #include <QLocale>
 
 namespace morvelin {
@@ -40,12 +42,9 @@ QString ListMonthAbbreviation(int month, const MonthNames &localeNames)
 
 QString FormatListDate(QDate date, const MonthNames &localeNames)
 {
-    const auto twoDigits = [](int n) {
-        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    };
     return QStringLiteral("%1.%2.%3")
-        .arg(twoDigits(date.day()), ListMonthAbbreviation(date.month(), localeNames),
-             twoDigits(date.year() % 100));
+        .arg(TwoDigits(date.day()), ListMonthAbbreviation(date.month(), localeNames),
+             TwoDigits(date.year() % 100));
 }
 
 ListDateReader::ListDateReader(std::span<const MonthNames> localeNames)

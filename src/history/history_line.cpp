@@ -6,11 +6,6 @@ namespace morvelin {
 
 namespace {
 
-QString TwoDigits(int number)
-{
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 bool IsLineBreaking(QChar c)
 {
     return c.category() == QChar::Other_Control || c == QChar::LineSeparator

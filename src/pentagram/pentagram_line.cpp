@@ -16,7 +16,7 @@ QString ComposePentagramLine(const PentagramEntry &entry, const MonthNames &mont
 {
     QStringList cards;
     for (const CardNo card : entry.cards)
-        cards << QStringLiteral("%1").arg(card, 2, 10, QLatin1Char('0'));
+        cards << TwoDigits(card);
     return FormatListDate(entry.date, monthNames) + QStringLiteral(" : ")
            + cards.join(QLatin1Char(','));
 }
