@@ -13,7 +13,6 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QImageReader>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -32,7 +31,6 @@ double RoundTime(const std::vector<QByteArray> &pictures, Decode decode)
     return double(timer.nsecsElapsed()) / double(pictures.size());
 }
 
-// The median round: other work on the machine slows single rounds, not most of them.
 } // namespace
 
 int main(int argc, char **argv)

@@ -5,13 +5,13 @@
 #include "history/history_file.h"
 #include "history/history_line.h"
 #include "history/text_list_store.h"
+#include "median.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -53,12 +53,6 @@ QStringList GeneratedHistory(int size)
         lines << ComposeHistoryLine(entry, kDutchMonths);
     }
     return lines;
-}
-
-double Median(std::vector<double> rounds)
-{
-    std::sort(rounds.begin(), rounds.end());
-    return rounds[rounds.size() / 2];
 }
 
 // Nanoseconds per line of one round.
