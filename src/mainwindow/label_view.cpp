@@ -48,9 +48,9 @@ LabelView ComposeLabelView(LabelMode mode, DeckId deck, bool triangle,
         view.captionVisible[slot - 1] = labelsOn && !(triangle && IsHiddenByTriangle(slot));
     }
     const SlotTexts &magic = texts[kMagicCardSlot - 1];
-    view.magicCaption = CaptionText(mode, deck, magic);
-    view.magicHint = HintText(mode, magic);
-    view.magicCaptionVisible = labelsOn && !(mode == LabelMode::Astro && deck == kEtteilla);
+    view.magic = {CaptionText(mode, deck, magic),
+                  labelsOn && !(mode == LabelMode::Astro && deck == kEtteilla),
+                  HintText(mode, magic)};
     return view;
 }
 

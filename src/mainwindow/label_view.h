@@ -2,6 +2,7 @@
 // @brief What the ten card labels, their hints and the Magic Card box show in each
 // label mode: nothing, the name, the keyword or the astrological text.
 
+#include "mainwindow/magic_card_text.h"
 #include "mainwindow/main_spread.h"
 
 #include <array>
@@ -16,9 +17,8 @@ struct LabelView {
     std::array<QString, kSlotCount> captions;
     std::array<QString, kSlotCount> hints;
     std::array<bool, kSlotCount> captionVisible{};
-    QString magicCaption;
-    QString magicHint;
-    bool magicCaptionVisible = false;
+    // What the Magic Card box shows beside the card.
+    MagicCardText magic;
 };
 
 // The slots whose labels the six-card triangle hides.

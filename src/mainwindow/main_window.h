@@ -36,8 +36,6 @@ public:
 
     // What other windows use to read and replace the spread.
     DeckId deckId() const;
-    void ApplyChosenCard(int k);
-    void ApplyChosenDeck();
     // Opens a saved spread as a user's choice would: the three cards in their choosers,
     // the deck in its own, then each chooser applied in turn.
     void ApplySavedSpread(DeckId deck, const std::array<CardNo, 3> &cards);
@@ -47,10 +45,7 @@ public:
     LabelMode labelMode() const;
     // Changing the mode runs the radio group's click handling; the same mode runs nothing.
     void setLabelMode(LabelMode mode);
-    void ApplyLabelMode();
-    void BuildExportTexts();
     const ExportTexts &exportTexts() const { return m_exportTexts; }
-    const MagicCardText &magicCardText() const { return m_magicText; }
     bool isCompactLayout() const { return m_compactLayout; }
     // Back from another window: the focus in the deck chooser.
     void focusDeckChooser();
@@ -107,6 +102,8 @@ private:
     // The spread, in main_window.cpp.
     void FormClick();
     void DrawRandomSpread();
+    void ApplyChosenCard(int k);
+    void ApplyChosenDeck();
     void ShowChosenCard(int k);
     void RefreshSpread();
     void showSlot(int slot);
@@ -117,6 +114,8 @@ private:
 
     // Labels, Magic Card and export, in main_window_labels.cpp.
     void ShowMagicCard();
+    void ApplyLabelMode();
+    void BuildExportTexts();
     LabelView labelView() const;
     // The Magic Card box's caption and hint by the label mode, the cards' labels untouched.
     void applyMagicCardLabelMode();

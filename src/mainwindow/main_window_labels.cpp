@@ -51,13 +51,12 @@ void TForm1::ApplyLabelMode()
         m_images[slot - 1]->setToolTip(view.hints[slot - 1]);
         m_labels[slot - 1]->setVisible(view.captionVisible[slot - 1]);
     }
-    setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
+    setMagicCardText(view.magic);
 }
 
 void TForm1::applyMagicCardLabelMode()
 {
-    const LabelView view = labelView();
-    setMagicCardText({view.magicCaption, view.magicCaptionVisible, view.magicHint});
+    setMagicCardText(labelView().magic);
 }
 
 QString TForm1::labelCaption(int slot) const

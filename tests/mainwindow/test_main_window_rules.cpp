@@ -149,9 +149,9 @@ private slots:
         const LabelView view = ComposeLabelView(LabelMode(mode), deck, triangle, spread.allTexts());
         QCOMPARE(view.captions[0], caption1);
         QCOMPARE(view.hints[0], hint1);
-        QCOMPARE(view.magicCaption, magicCaption);
-        QCOMPARE(view.magicHint, magicHint);
-        QCOMPARE(view.magicCaptionVisible, magicShown);
+        QCOMPARE(view.magic.caption, magicCaption);
+        QCOMPARE(view.magic.hint, magicHint);
+        QCOMPARE(view.magic.captionVisible, magicShown);
         // The triangle hides the labels of slots 4, 7, 9 and 10.
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             const bool outsideTriangle = slot == 4 || slot == 7 || slot == 9 || slot == 10;
