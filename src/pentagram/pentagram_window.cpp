@@ -72,9 +72,7 @@ void TForm3::BoxChange(int k)
 
 void TForm3::ShowChosenCard(int k, CardNo card)
 {
-    // Always the Rider Waite pictures, whatever deck the main window shows.
-    ShowCardPicture(*m_images[k - 1], kRiderWaite, card, m_services.dialogs);
-    m_labels[k - 1]->setText(PositionCaption(k, RandomRwsKeyword(card, m_services.random)));
+    showPositionCard(k, card);
     m_cards[k - 1] = card;
 }
 
@@ -82,8 +80,7 @@ void TForm3::ClearPosition(int k)
 {
     m_boxes[k - 1]->setIndexQuietly(-1);
     m_boxes[k - 1]->setEditText(QString::fromUtf8(kNoCardChosenText));
-    m_images[k - 1]->setPicture(std::nullopt);
-    m_labels[k - 1]->setText(EmptyPositionCaption(k));
+    emptyPosition(k);
     m_cards[k - 1] = 0;
     // Without all five cards there is nothing to count out.
     ClearSixthCard();
@@ -91,20 +88,31 @@ void TForm3::ClearPosition(int k)
 
 void TForm3::ComputeSixthCard()
 {
-    const CardNo sixth = SixthCard(m_cards);
-    if (sixth == 0)
-        return;
-    m_sixthCard = sixth;
-    ShowCardPicture(*m_images[kSixthPosition - 1], kRiderWaite, sixth, m_services.dialogs);
-    m_labels[kSixthPosition - 1]->setText(
-        PositionCaption(kSixthPosition, RandomRwsKeyword(sixth, m_services.random)));
+    if (const CardNo sixth = sixthCard())
+        showPositionCard(kSixthPosition, sixth);
 }
 
 void TForm3::ClearSixthCard()
 {
-    m_sixthCard = 0;
-    m_images[kSixthPosition - 1]->setPicture(std::nullopt);
-    m_labels[kSixthPosition - 1]->setText(EmptyPositionCaption(kSixthPosition));
+    emptyPosition(kSixthPosition);
+}
+
+void TForm3::showPositionCard(int k, CardNo card)
+{
+    // Always the Rider Waite pictures, whatever deck the main window shows.
+    ShowCardPicture(*m_images[k - 1], kRiderWaite, card, m_services.dialogs);
+    drawPositionKeyword(k, card);
+}
+
+void TForm3::drawPositionKeyword(int k, CardNo card)
+{
+    m_labels[k - 1]->setText(PositionCaption(k, RandomRwsKeyword(card, m_services.random)));
+}
+
+void TForm3::emptyPosition(int k)
+{
+    m_images[k - 1]->setPicture(std::nullopt);
+    m_labels[k - 1]->setText(EmptyPositionCaption(k));
 }
 
 void TForm3::OpenSavedPentagram(const std::array<int, kPentagramPositions> &cards)
@@ -123,15 +131,14 @@ void TForm3::OpenSavedPentagram(const std::array<int, kPentagramPositions> &card
 
 void TForm3::btTrefTroefClick()
 {
-    if (std::ranges::find(m_cards, 0) != m_cards.end())
+    // Only a full Pentagram, which has its sixth card, draws new keywords.
+    const CardNo sixth = sixthCard();
+    if (!sixth)
         return;
     // The last position draws first, as the keywords always have been drawn.
     for (int k = kPentagramPositions; k >= 1; --k)
-        m_labels[k - 1]->setText(
-            PositionCaption(k, RandomRwsKeyword(m_cards[k - 1], m_services.random)));
-    if (IsValidCard(m_sixthCard))
-        m_labels[kSixthPosition - 1]->setText(
-            PositionCaption(kSixthPosition, RandomRwsKeyword(m_sixthCard, m_services.random)));
+        drawPositionKeyword(k, m_cards[k - 1]);
+    drawPositionKeyword(kSixthPosition, sixth);
 }
 
 void TForm3::btOpeClick()

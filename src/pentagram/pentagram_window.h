@@ -7,6 +7,7 @@
 #include "common/on_demand_window.h"
 #include "common/services.h"
 #include "pentagram/pentagram_line.h"
+#include "pentagram/pentagram_spread.h"
 
 #include <array>
 
@@ -33,7 +34,7 @@ public:
     ~TForm3() override;
 
     const PentagramCards &pentagramCards() const { return m_cards; }
-    CardNo sixthCard() const { return m_sixthCard; }
+    CardNo sixthCard() const { return SixthCard(m_cards); }
 
     // Shows the window centred over the given one, as far as the screen allows; what it
     // showed last is kept.
@@ -72,6 +73,10 @@ private:
     void ClearPosition(int k);
     void ComputeSixthCard();
     void ClearSixthCard();
+    // A position's picture and a keyword drawn for its card, or neither.
+    void showPositionCard(int k, CardNo card);
+    void drawPositionKeyword(int k, CardNo card);
+    void emptyPosition(int k);
     bool FormKeyDown(QKeyEvent *event);
 
     Services m_services;
@@ -79,7 +84,6 @@ private:
     const MonthNames &m_monthNames;
 
     PentagramCards m_cards{};
-    CardNo m_sixthCard = 0;
     bool m_shownBefore = false;
 
     QLabel *ImCirkel = nullptr;
