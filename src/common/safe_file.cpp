@@ -1,6 +1,7 @@
 #include "common/safe_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <filesystem>
@@ -15,6 +16,8 @@ namespace {
 // letters; a program killed between its two steps leaves that copy behind, and such a
 // name cannot be told from a user's own file. Ours can: the next write clears it.
 const QString kNewFileSuffix = QStringLiteral(".morvelin-nieuw");
+
+const QString kFolderInTheWay = QStringLiteral("er staat een map met die naam");
 
 // A file reached through a link is replaced where it lies, as QSaveFile does, so a list
 // kept elsewhere through a link stays there.
@@ -41,6 +44,24 @@ void RemoveLeftovers(const QString &newPath)
 
 } // namespace
 
+Failure ReadFailure(const QString &shownName, const QString &reason)
+{
+    return {QStringLiteral("%1 kan niet gelezen worden: %2.").arg(shownName, reason)};
+}
+
+Result<QByteArray> ReadWholeFile(const QString &path, const QString &shownName)
+{
+    QFile file(path);
+    if (QFileInfo(file).isDir())
+        return ReadFailure(shownName, kFolderInTheWay);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadFailure(shownName, file.errorString());
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return ReadFailure(shownName, file.errorString());
+    return bytes;
+}
+
 Failure SaveFailure(const QString &shownName, const QString &reason)
 {
     return {QStringLiteral("%1 kan niet bewaard worden: %2. Het bestand is niet veranderd.")
@@ -52,7 +73,7 @@ Result<std::unique_ptr<QSaveFile>> PrepareFile(const QString &path, const QByteA
 {
     const QString replaced = ReplacedFile(path);
     if (QFileInfo(replaced).isDir())
-        return SaveFailure(shownName, QStringLiteral("er staat een map met die naam"));
+        return SaveFailure(shownName, kFolderInTheWay);
     const QString newPath = replaced + kNewFileSuffix;
     RemoveLeftovers(newPath);
     auto file = std::make_unique<QSaveFile>(newPath);

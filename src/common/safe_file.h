@@ -1,7 +1,7 @@
 #pragma once
-// @brief Writing a file whole or not at all: the bytes go to a temporary file beside it,
-// which replaces the old file only when every byte is written, so a crash or a full
-// disk never leaves half a file.
+// @brief Reading a file whole, and writing it whole or not at all: the bytes go to a
+// temporary file beside it, which replaces the old file only when every byte is written,
+// so a crash or a full disk never leaves half a file.
 
 #include "common/result.h"
 
@@ -12,6 +12,12 @@
 #include <memory>
 
 namespace morvelin {
+
+// "<shownName> kan niet gelezen worden: <reason>."
+Failure ReadFailure(const QString &shownName, const QString &reason);
+
+// Every byte of the file, or the read failure with the system's reason.
+Result<QByteArray> ReadWholeFile(const QString &path, const QString &shownName);
 
 // "<shownName> kan niet bewaard worden: <reason>. Het bestand is niet veranderd."
 Failure SaveFailure(const QString &shownName, const QString &reason);

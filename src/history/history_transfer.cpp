@@ -5,8 +5,6 @@
 #include "history/history_reading.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace morvelin {
 
@@ -14,18 +12,9 @@ namespace {
 
 Result<QByteArray> ReadExportFile(const QString &path)
 {
-    const auto failure = [&path](const QString &reason) {
-        return Failure{QStringLiteral("%1 kan niet gelezen worden: %2. Er is niets toegevoegd.")
-                           .arg(QDir::toNativeSeparators(path), reason)};
-    };
-    QFile file(path);
-    if (QFileInfo(file).isDir())
-        return failure(QStringLiteral("er staat een map met die naam"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(file.errorString());
+    Result<QByteArray> bytes = ReadWholeFile(path, QDir::toNativeSeparators(path));
+    if (!bytes)
+        return Failure{bytes.error() + QStringLiteral(" Er is niets toegevoegd.")};
     return bytes;
 }
 

@@ -11,15 +11,6 @@
 
 namespace morvelin {
 
-namespace {
-
-Failure ReadFailure(const QString &fileName, const QString &reason)
-{
-    return {QStringLiteral("%1 kan niet gelezen worden: %2.").arg(fileName, reason)};
-}
-
-} // namespace
-
 TextListStore::TextListStore(QString folder) : m_folder(std::move(folder)) {}
 
 QString TextListStore::path(const QString &fileName) const
@@ -34,15 +25,7 @@ bool TextListStore::exists(const QString &fileName) const
 
 Result<QByteArray> TextListStore::readBytes(const QString &fileName) const
 {
-    QFile file(path(fileName));
-    if (QFileInfo(file).isDir())
-        return ReadFailure(fileName, QStringLiteral("er staat een map met die naam"));
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadFailure(fileName, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ReadFailure(fileName, file.errorString());
-    return bytes;
+    return ReadWholeFile(path(fileName), fileName);
 }
 
 Result<TextList> TextListStore::read(const QString &fileName) const
