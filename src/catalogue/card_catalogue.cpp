@@ -27,6 +27,13 @@ QStringList BuildNumberedCardList(DeckId deck)
 
 } // namespace
 
+QString DeckName(DeckId deck)
+{
+    Q_ASSERT(IsValidDeck(deck));
+    static const char *const kNames[kDeckCount] = {"Rider Waite", "Etteilla", "Thierens"};
+    return QString::fromLatin1(kNames[deck]);
+}
+
 QString CardName(DeckId deck, CardNo card)
 {
     Q_ASSERT(IsValidDeck(deck) && card >= 0 && card <= kCardsPerDeck);

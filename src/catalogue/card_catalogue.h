@@ -28,6 +28,9 @@ constexpr bool IsValidCard(CardNo card)
     return card >= 1 && card <= kCardsPerDeck;
 }
 
+// "Rider Waite", "Etteilla" or "Thierens".
+QString DeckName(DeckId deck);
+
 // The common (Rider Waite) name of a card, the key that carries a card between decks.
 QString CardName(DeckId deck, CardNo card);
 

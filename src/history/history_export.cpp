@@ -1,5 +1,6 @@
 #include "history/history_export.h"
 
+#include "catalogue/card_catalogue.h"
 #include "history/history_reading.h"
 
 #include <QHash>

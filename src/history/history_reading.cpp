@@ -15,12 +15,6 @@ HistoryReading ReadHistoryLine(const QString &line, const ListDateReader &dates)
     return reading;
 }
 
-QString DeckName(DeckId deck)
-{
-    static const char *const kNames[kDeckCount] = {"Rider Waite", "Etteilla", "Thierens"};
-    return QString::fromLatin1(kNames[deck]);
-}
-
 QString ReadingSummary(const HistoryReading &reading)
 {
     if (!reading.date && !reading.comment && !reading.spread)

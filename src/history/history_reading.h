@@ -24,9 +24,6 @@ struct HistoryReading {
 
 HistoryReading ReadHistoryLine(const QString &line, const ListDateReader &dates);
 
-// "Rider Waite", "Etteilla" or "Thierens".
-QString DeckName(DeckId deck);
-
 // The reading on one line of a list of found readings: its day as "dd-mm-jjjj", its
 // comment and its three cards by name with their deck; a line that says none of these
 // is shown as it stands.
