@@ -50,10 +50,8 @@ QIcon ClipboardGlyph()
 
 QLabel *MakeLabel(QWidget *parent, const char *name, QPoint at, int width, const QFont &font)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = Place(new QLabel(parent), name, QRect(at, QSize(width, 16)));
     label->setFont(font);
-    label->setGeometry(QRect(at, QSize(width, 16)));
     return label;
 }
 
@@ -73,9 +71,7 @@ void TVerleden::createControls()
     lbRegnr = MakeLabel(this, "lbRegnr", {222, 10}, 72, font());
     lbRegnr->setText(QStringLiteral("Regel: "));
 
-    lbxLijst = new HistoryListView(this);
-    lbxLijst->setObjectName(QStringLiteral("lbxLijst"));
-    lbxLijst->setGeometry(9, 34, 416, 511);
+    lbxLijst = Place(new HistoryListView(this), "lbxLijst", QRect(9, 34, 416, 511));
     lbxLijst->setFont(PixelFont(QStringLiteral("Tahoma"), 13));
     lbxLijst->setFocusPolicy(Qt::ClickFocus);
     connect(lbxLijst, &QAbstractItemView::doubleClicked, this, &TVerleden::lbxLijstDblClick);
