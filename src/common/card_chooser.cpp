@@ -1,5 +1,7 @@
 #include "common/card_chooser.h"
 
+#include "common/widget_style.h"
+
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -105,6 +107,20 @@ void CardChooser::completeTypedText(const QString &typed)
         lineEdit()->setSelection(completed, int(typed.size()) - completed);
     }
     emit chosen();
+}
+
+void OfferCards(CardChooser &chooser, const QStringList &cards)
+{
+    chooser.setFont(PixelFont(QStringLiteral("Arial"), 11));
+    chooser.setMaxVisibleItems(18);
+    chooser.replaceItems(cards);
+    ShowNoCardChosen(chooser);
+}
+
+void ShowNoCardChosen(CardChooser &chooser)
+{
+    chooser.setIndexQuietly(-1);
+    chooser.setEditText(QStringLiteral("Kies een kaart"));
 }
 
 } // namespace morvelin

@@ -39,4 +39,10 @@ private:
     int m_keptLength = 0;
 };
 
+// A chooser of one card as the spread windows show it: Arial at 11 pixels, 18 cards at a
+// time, and "Kies een kaart" until the user chooses.
+void OfferCards(CardChooser &chooser, const QStringList &cards);
+// No card chosen: no item, and the words that ask for one.
+void ShowNoCardChosen(CardChooser &chooser);
+
 } // namespace morvelin

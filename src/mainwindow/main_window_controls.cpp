@@ -97,12 +97,8 @@ void TForm1::createCardSlots()
 {
     for (int k = 1; k <= 3; ++k) {
         auto *chooser = new CardChooser(m_canvas);
-        Place(chooser, qPrintable(QStringLiteral("ComboBox%1").arg(k)),
-              QRect(8 + 114 * (k - 1), 7, 110, 22));
-        chooser->setFont(PixelFont(QStringLiteral("Arial"), 11));
-        chooser->setMaxVisibleItems(18);
-        chooser->replaceItems(NumberedCardList(kRiderWaite));
-        chooser->setEditText(QStringLiteral("Kies een kaart"));
+        Place(chooser, QStringLiteral("ComboBox%1").arg(k), QRect(8 + 114 * (k - 1), 7, 110, 22));
+        OfferCards(*chooser, NumberedCardList(kRiderWaite));
         connect(chooser, &CardChooser::chosen, this, [this, k] { ApplyChosenCard(k); });
         m_cardChoosers[k - 1] = chooser;
     }

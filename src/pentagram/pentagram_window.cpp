@@ -78,8 +78,7 @@ void TForm3::ShowChosenCard(int k, CardNo card)
 
 void TForm3::ClearPosition(int k)
 {
-    m_boxes[k - 1]->setIndexQuietly(-1);
-    m_boxes[k - 1]->setEditText(QString::fromUtf8(kNoCardChosenText));
+    ShowNoCardChosen(*m_boxes[k - 1]);
     emptyPosition(k);
     m_cards[k - 1] = 0;
     // Without all five cards there is nothing to count out.

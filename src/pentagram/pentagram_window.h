@@ -20,9 +20,6 @@ class CardChooser;
 class PictureBox;
 class TextListStore;
 
-// What a chooser shows while its position has no card.
-inline constexpr char kNoCardChosenText[] = "Kies een kaart";
-
 // Built on first need: its background picture and five choosers would keep the main
 // window from the screen.
 class TForm3 : public OnDemandWindow {

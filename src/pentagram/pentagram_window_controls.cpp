@@ -109,11 +109,8 @@ void TForm3::createPositions()
             continue;
         auto *box = Place(new CardChooser(this), QStringLiteral("Box%1").arg(k),
                           QRect(place.chooser, QSize(kChooserWidth, kChooserHeight)));
-        box->setFont(PixelFont(QStringLiteral("Arial"), 11));
-        box->setMaxVisibleItems(18);
         box->setCursor(Qt::PointingHandCursor);
-        box->replaceItems(NumberedCardList(kRiderWaite));
-        box->setEditText(QString::fromUtf8(kNoCardChosenText));
+        OfferCards(*box, NumberedCardList(kRiderWaite));
         connect(box, &CardChooser::chosen, this, [this, k] { BoxChange(k); });
         m_boxes[k - 1] = box;
     }
