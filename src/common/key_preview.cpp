@@ -20,16 +20,28 @@ KeyPreview::~KeyPreview()
 
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType())
         return false;
     auto *receiver = static_cast<QWidget *>(watched);
     if (receiver->window() != m_window)
         return false;
-    // A key the focused control left unhandled travels on to its parents: preview it once.
-    QWidget *focus = QApplication::focusWidget();
-    if (receiver != focus && receiver->isAncestorOf(focus))
+    // A release in this window ends the press, so a later press that comes in the same
+    // place in memory is one of its own. A release in a dialog the handling opened does
+    // not: the press may still travel on here.
+    if (!press) {
+        m_previewed = nullptr;
         return false;
-    return m_handler(static_cast<QKeyEvent *>(event));
+    }
+    auto *key = static_cast<QKeyEvent *>(event);
+    // A key the first control left unhandled travels on to its parents: preview it once.
+    if (event == m_previewed && key->timestamp() == m_previewedTime && m_firstReceiver
+        && receiver->isAncestorOf(m_firstReceiver))
+        return false;
+    m_previewed = event;
+    m_previewedTime = key->timestamp();
+    m_firstReceiver = receiver;
+    return m_handler(key);
 }
 
 bool PressFocusedButton()

@@ -3,11 +3,12 @@
 // control does, as the program's windows do.
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 
 class QKeyEvent;
-class QWidget;
 
 namespace morvelin {
 
@@ -25,6 +26,13 @@ protected:
 private:
     QWidget *m_window;
     Handler m_handler;
+    // The key press last previewed and the control it came to first. Qt hands a press
+    // the focused control leaves unhandled to each of its parents in turn; those later
+    // deliveries are told apart by this, not by the focus, which a handler that opens a
+    // dialog moves before the press travels on.
+    const QEvent *m_previewed = nullptr;
+    quint64 m_previewedTime = 0;
+    QPointer<QWidget> m_firstReceiver;
 };
 
 // Enter on a focused push button presses it, in every window of the program: clicks the
