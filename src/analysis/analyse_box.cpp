@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 namespace morvelin {
@@ -61,9 +62,15 @@ void TAnalyseBox::showEvent(QShowEvent *event)
 
 void TAnalyseBox::FormShow()
 {
+    // Every showing starts over as "Alles" does.
+    ResetAnalysis();
+}
+
+void TAnalyseBox::selectDefaultMode()
+{
+    // Selecting the mode from code would run its own recount; every caller counts next.
+    const QSignalBlocker quiet(rbDef);
     rbDef->setChecked(true);
-    setYearCaption(kNoYear);
-    CountAllYears();
 }
 
 bool TAnalyseBox::readHistory(QStringList &lines)
@@ -124,7 +131,7 @@ bool TAnalyseBox::CountOneYear()
 void TAnalyseBox::ResetAnalysis()
 {
     setYearCaption(kNoYear);
-    rbDef->setChecked(true);
+    selectDefaultMode();
     CountAllYears();
 }
 
@@ -195,7 +202,7 @@ void TAnalyseBox::rbGrArcClick()
 
 void TAnalyseBox::btSamenClick()
 {
-    rbDef->setChecked(true);
+    selectDefaultMode();
     m_filterYear = btFilter->text();
     bool counted = false;
     if (m_filterYear != kNoYear) {

@@ -72,6 +72,8 @@ private:
     void addInsightAction();
     bool FormKeyDown(QKeyEvent *event);
     AnalysisMode mode() const;
+    // "Sorteer op Aantal" selected without the count its selection runs.
+    void selectDefaultMode();
     // What the mode buttons share: the mode changes, a year in force stays.
     void recountInMode();
     void stepYear(int step);
