@@ -174,15 +174,14 @@ void TAnalyseBox::btMoreClick()
     stepYear(+1);
 }
 
-void TAnalyseBox::recountInMode()
+bool TAnalyseBox::recountInMode()
 {
     if (yearFilterOn()) {
         m_filterYear = btFilter->text();
-        CountOneYear();
-        return;
+        return CountOneYear();
     }
     setYearCaption(kNoYear);
-    CountAllYears();
+    return CountAllYears();
 }
 
 void TAnalyseBox::rbDefClick()
@@ -203,15 +202,9 @@ void TAnalyseBox::rbGrArcClick()
 void TAnalyseBox::btSamenClick()
 {
     selectDefaultMode();
+    // The year prompt opens on the caption the summary read, "Filter Jaar" too.
     m_filterYear = btFilter->text();
-    bool counted = false;
-    if (m_filterYear != kNoYear) {
-        m_filterYear = PromptedYear(m_filterYear);
-        counted = CountOneYear();
-    } else {
-        counted = CountAllYears();
-    }
-    if (counted)
+    if (recountInMode())
         BuildGroupSummary();
 }
 

@@ -74,8 +74,9 @@ private:
     AnalysisMode mode() const;
     // "Sorteer op Aantal" selected without the count its selection runs.
     void selectDefaultMode();
-    // What the mode buttons share: the mode changes, a year in force stays.
-    void recountInMode();
+    // What the mode buttons and the summary share: the mode changes, a year in force
+    // stays. False when the file was there but could not be read (the error has been shown).
+    bool recountInMode();
     void stepYear(int step);
     bool yearFilterOn() const;
     void setYearCaption(const QString &caption);
