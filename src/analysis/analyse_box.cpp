@@ -94,37 +94,39 @@ void TAnalyseBox::setQuestionCount(const QString &count)
 
 bool TAnalyseBox::CountAllYears()
 {
-    setQuestionCount(m_shared.questionCountText);
-    m_foundHistory = m_store.exists(kHistoryFileName);
-    if (!m_foundHistory)
-        return true;
-    QStringList history;
-    if (!readHistory(history))
-        return false;
-    // An unknown count (none handed in yet) is counted here, as a count of 0 is.
-    const Result<int> known = ParseDecimalField(m_shared.questionCountText);
-    if (!known || *known == 0) {
-        m_shared.questionCountText = QString::number(history.size());
-        setQuestionCount(m_shared.questionCountText);
-    }
-    m_lines->setStringList(CardListLines(TallyCards(history), mode()));
-    return true;
+    return count(std::nullopt);
 }
 
 bool TAnalyseBox::CountOneYear()
 {
+    return count(m_filterYear);
+}
+
+bool TAnalyseBox::count(std::optional<QStringView> year)
+{
     setQuestionCount(m_shared.questionCountText);
     m_foundHistory = m_store.exists(kHistoryFileName);
     if (!m_foundHistory) {
-        setQuestionCount(QStringLiteral("0"));
+        // Without a file a year has no questions; all years keep the count handed in.
+        if (year)
+            setQuestionCount(QStringLiteral("0"));
         return true;
     }
     QStringList history;
     if (!readHistory(history))
         return false;
-    const CardTally tally = TallyCards(history, m_filterYear);
+    const CardTally tally = TallyCards(history, year);
     m_lines->setStringList(CardListLines(tally, mode()));
-    setQuestionCount(QString::number(tally.questions));
+    if (year) {
+        setQuestionCount(QString::number(tally.questions));
+        return true;
+    }
+    // An unknown count (none handed in yet) is counted here, as a count of 0 is.
+    const Result<int> known = ParseDecimalField(m_shared.questionCountText);
+    if (!known || *known == 0) {
+        m_shared.questionCountText = QString::number(tally.questions);
+        setQuestionCount(m_shared.questionCountText);
+    }
     return true;
 }
 

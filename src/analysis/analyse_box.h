@@ -6,7 +6,10 @@
 #include "analysis/analysis_lines.h"
 
 #include <QStringList>
+#include <QStringView>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QListView;
@@ -80,6 +83,9 @@ private:
     void stepYear(int step);
     bool yearFilterOn() const;
     void setYearCaption(const QString &caption);
+    // Both counts: the lines of the year, or all lines without one. Only the question
+    // count shown differs: a year shows its own, all years the count handed in.
+    bool count(std::optional<QStringView> year);
     // Reads the history file for a count; false, with the error shown, when it cannot.
     bool readHistory(QStringList &lines);
     void setQuestionCount(const QString &count);
