@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 namespace morvelin {
@@ -62,9 +63,15 @@ void TAnalyseBox::showEvent(QShowEvent *event)
 
 void TAnalyseBox::FormShow()
 {
+    // Every showing starts over as "Alles" does.
+    ResetAnalysis();
+}
+
+void TAnalyseBox::selectDefaultMode()
+{
+    // Selecting the mode from code would run its own recount; every caller counts next.
+    const QSignalBlocker quiet(rbDef);
     rbDef->setChecked(true);
-    setYearCaption(kNoYear);
-    CountAllYears();
 }
 
 bool TAnalyseBox::readHistory(QStringList &lines)
@@ -88,44 +95,46 @@ void TAnalyseBox::setQuestionCount(const QString &count)
 
 bool TAnalyseBox::CountAllYears()
 {
-    setQuestionCount(m_shared.questionCountText);
-    m_foundHistory = m_store.exists(kHistoryFileName);
-    if (!m_foundHistory)
-        return true;
-    QStringList history;
-    if (!readHistory(history))
-        return false;
-    // An unknown count (none handed in yet) is counted here, as a count of 0 is.
-    const Result<int> known = ParseDecimalField(m_shared.questionCountText);
-    if (!known || *known == 0) {
-        m_shared.questionCountText = QString::number(history.size());
-        setQuestionCount(m_shared.questionCountText);
-    }
-    m_lines->setStringList(CardListLines(TallyCards(history), mode()));
-    return true;
+    return count(std::nullopt);
 }
 
 bool TAnalyseBox::CountOneYear()
 {
+    return count(m_filterYear);
+}
+
+bool TAnalyseBox::count(std::optional<QStringView> year)
+{
     setQuestionCount(m_shared.questionCountText);
     m_foundHistory = m_store.exists(kHistoryFileName);
     if (!m_foundHistory) {
-        setQuestionCount(QStringLiteral("0"));
+        // Without a file a year has no questions; all years keep the count handed in.
+        if (year)
+            setQuestionCount(QStringLiteral("0"));
         return true;
     }
     QStringList history;
     if (!readHistory(history))
         return false;
-    const CardTally tally = TallyCards(history, m_filterYear);
+    const CardTally tally = TallyCards(history, year);
     m_lines->setStringList(CardListLines(tally, mode()));
-    setQuestionCount(QString::number(tally.questions));
+    if (year) {
+        setQuestionCount(QString::number(tally.questions));
+        return true;
+    }
+    // An unknown count (none handed in yet) is counted here, as a count of 0 is.
+    const Result<int> known = ParseDecimalField(m_shared.questionCountText);
+    if (!known || *known == 0) {
+        m_shared.questionCountText = QString::number(tally.questions);
+        setQuestionCount(m_shared.questionCountText);
+    }
     return true;
 }
 
 void TAnalyseBox::ResetAnalysis()
 {
     setYearCaption(kNoYear);
-    rbDef->setChecked(true);
+    selectDefaultMode();
     CountAllYears();
 }
 
@@ -168,15 +177,14 @@ void TAnalyseBox::btMoreClick()
     stepYear(+1);
 }
 
-void TAnalyseBox::recountInMode()
+bool TAnalyseBox::recountInMode()
 {
     if (yearFilterOn()) {
         m_filterYear = btFilter->text();
-        CountOneYear();
-        return;
+        return CountOneYear();
     }
     setYearCaption(kNoYear);
-    CountAllYears();
+    return CountAllYears();
 }
 
 void TAnalyseBox::rbDefClick()
@@ -196,16 +204,10 @@ void TAnalyseBox::rbGrArcClick()
 
 void TAnalyseBox::btSamenClick()
 {
-    rbDef->setChecked(true);
+    selectDefaultMode();
+    // The year prompt opens on the caption the summary read, "Filter Jaar" too.
     m_filterYear = btFilter->text();
-    bool counted = false;
-    if (m_filterYear != kNoYear) {
-        m_filterYear = PromptedYear(m_filterYear);
-        counted = CountOneYear();
-    } else {
-        counted = CountAllYears();
-    }
-    if (counted)
+    if (recountInMode())
         BuildGroupSummary();
 }
 

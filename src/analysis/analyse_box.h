@@ -6,7 +6,10 @@
 #include "analysis/analysis_lines.h"
 
 #include <QStringList>
+#include <QStringView>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QListView;
@@ -72,11 +75,17 @@ private:
     void addInsightAction();
     bool FormKeyDown(QKeyEvent *event);
     AnalysisMode mode() const;
-    // What the mode buttons share: the mode changes, a year in force stays.
-    void recountInMode();
+    // "Sorteer op Aantal" selected without the count its selection runs.
+    void selectDefaultMode();
+    // What the mode buttons and the summary share: the mode changes, a year in force
+    // stays. False when the file was there but could not be read (the error has been shown).
+    bool recountInMode();
     void stepYear(int step);
     bool yearFilterOn() const;
     void setYearCaption(const QString &caption);
+    // Both counts: the lines of the year, or all lines without one. Only the question
+    // count shown differs: a year shows its own, all years the count handed in.
+    bool count(std::optional<QStringView> year);
     // Reads the history file for a count; false, with the error shown, when it cannot.
     bool readHistory(QStringList &lines);
     void setQuestionCount(const QString &count);

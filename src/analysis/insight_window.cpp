@@ -10,7 +10,6 @@
 #include "common/widget_style.h"
 #include "history/history_file.h"
 #include "history/text_list.h"
-#include "history/text_list_store.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -51,16 +50,12 @@ std::optional<QStringView> TInzicht::period() const
 
 void TInzicht::judgeHistory()
 {
-    QStringList history;
-    if (m_store.exists(kHistoryFileName)) {
-        Result<TextList> list = m_store.read(kHistoryFileName);
-        if (!list) {
-            m_dialogs.error(list.error());
-            return;
-        }
-        history = std::move(list).value().lines;
+    Result<TextList> list = ReadHistoryFile(m_store);
+    if (!list) {
+        m_dialogs.error(list.error());
+        return;
     }
-    m_history = std::move(history);
+    m_history = std::move(list).value().lines;
     m_sample = CollectQuestions(m_history, period());
     m_report = AssessChance(m_sample.questions);
     showReport();

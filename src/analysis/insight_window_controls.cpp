@@ -22,14 +22,12 @@ namespace {
 
 constexpr QSize kStartSize(900, 700);
 
-QLabel *MakeText(QWidget *parent, const char *name, bool bold = false)
+QLabel *MakeText(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (bold)
-        label->setFont(PixelFont(parent->font().family(), 13, true));
     return label;
 }
 

@@ -373,6 +373,60 @@ private slots:
         QCOMPARE(f.box->lines(), countLines);
     }
 
+    // "Alles", the summary and a new showing go back to "Sorteer op Aantal" themselves:
+    // selecting it must not run a count of its own before theirs.
+    void backToCountModeCountsOnce_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("year");
+        QTest::addRow("Alles from a year") << "btReset"
+                                           << "26";
+        QTest::addRow("Samenvatting") << "btSamen"
+                                      << "";
+        QTest::addRow("Samenvatting of a year") << "btSamen"
+                                                << "26";
+        QTest::addRow("shown again from a year") << "show"
+                                                 << "26";
+    }
+    void backToCountModeCountsOnce()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, year);
+        AnalysisFixture f;
+        QVERIFY(f.openAnalysis());
+        const auto fromNameMode = [&] {
+            if (!year.isEmpty())
+                f.promptYear(year);
+            f.press("rbSort");
+        };
+        const auto act = [&] {
+            if (action == "show") {
+                f.press("OKButton");
+                f.box->showAnalysis();
+            } else {
+                f.press(qPrintable(action));
+            }
+        };
+
+        fromNameMode();
+        QSignalSpy closeRequests(f.box, &TAnalyseBox::historyWindowCloseRequested);
+        act();
+        QCOMPARE(closeRequests.count(), 1);
+        QVERIFY(f.control<QRadioButton>("rbDef")->isChecked());
+        QVERIFY(!f.control<QRadioButton>("rbSort")->isChecked());
+
+        // A folder where the history file should be cannot be read, not even by root.
+        fromNameMode();
+        QVERIFY(QFile::remove(f.path(kHistoryFileName)));
+        QVERIFY(QDir(f.folder.path()).mkdir(kHistoryFileName));
+        const qsizetype before = f.scripted.dialogs.shown.size();
+        act();
+        QCOMPARE(f.scripted.dialogs.shown.mid(before),
+                 QStringList{"error: MorvelLijst.txt kan niet gelezen worden: er staat een map "
+                             "met die naam."});
+        QVERIFY(f.control<QRadioButton>("rbDef")->isChecked());
+    }
+
     void theSummaryFromNameMode()
     {
         AnalysisFixture f;

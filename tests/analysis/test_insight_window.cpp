@@ -415,6 +415,19 @@ private slots:
         QCOMPARE(f.heading(), heading);
     }
 
+    // As before the first save: no questions, and nothing to report.
+    void aMissingHistoryHasNoQuestions()
+    {
+        InsightFixture f;
+        QVERIFY(f.openInsight(Generate(30).lines));
+        QVERIFY(QFile::remove(f.path(kHistoryFileName)));
+        const QStringList shown = f.scripted.dialogs.shown;
+        f.press("btAlles");
+        QCOMPARE(f.scripted.dialogs.shown, shown);
+        QCOMPARE(f.heading(), "0 vragen, alle jaren");
+        QCOMPARE(f.text("lbGroepen"), "Geen vragen in deze periode.");
+    }
+
     void theInsightEndsWithTheProgram()
     {
         InsightFixture f;
