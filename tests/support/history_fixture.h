@@ -9,6 +9,7 @@
 #include "history/history_list_view.h"
 #include "history/history_window.h"
 
+#include <QAbstractItemView>
 #include <QPushButton>
 
 namespace morvelin::test {
@@ -50,6 +51,16 @@ inline QList<int> SpreadOf(int c1, int c2, int c3)
     return cards;
 }
 
+// A click on the row, scrolled into view, as the user chooses it: without modifiers the
+// cursor there and only it selected.
+inline void ClickRow(QAbstractItemView *view, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(index).center());
+}
+
 // The program over a history file of these lines, with its history window.
 struct HistoryFixture : AppFixture {
     TVerleden *verleden = nullptr;
@@ -58,6 +69,11 @@ struct HistoryFixture : AppFixture {
     bool start(const QStringList &lines, int a = 1, int b = 2, int c = 3)
     {
         WriteBytes(path(kHistoryFileName), Bytes(lines));
+        return openAndAttach(a, b, c);
+    }
+    // Starts the program over whatever the folder holds and finds its history window.
+    bool openAndAttach(int a = 1, int b = 2, int c = 3)
+    {
         if (!open(a, b, c))
             return false;
         verleden = &app->verleden();
@@ -70,10 +86,7 @@ struct HistoryFixture : AppFixture {
     QString caption(const char *name) const { return FindControl<QLabel>(verleden, name)->text(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) const
     {
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualRect(index).center());
+        ClickRow(list, row, modifiers);
     }
     void key(Qt::Key key) const { QTest::keyClick(list, key); }
     QByteArray history() const { return ReadBytes(path(kHistoryFileName)); }
