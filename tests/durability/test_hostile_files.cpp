@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPushButton>
 
 using namespace morvelin;
 using namespace morvelin::test;
@@ -102,7 +101,7 @@ private slots:
             QCOMPARE(f.lastShown(), "error: MorvelLijst.txt " + kUnreadable);
             QVERIFY(!f.verleden->isVisible());
             // Nor can a save append to what it cannot read.
-            f.find<QPushButton>("btBewaren")->click();
+            Press(f.window, "btBewaren");
             QCOMPARE(f.lastShown(), "error: MorvelLijst.txt " + kUnreadable);
             QCOMPARE(f.history(), Hostile(file));
             return;
@@ -190,15 +189,15 @@ private slots:
         QVERIFY(countsFit(lines));
 
         f.scripted.dialogs.inputs.enqueue(QString("2026"));
-        FindControl<QPushButton>(&box, "btFilter")->click();
+        Press(&box, "btFilter");
         QCOMPARE(box.lines().size(), 78);
         const int ofYear = FindControl<QLabel>(&box, "lbAantal")->text().section(": ", 1).toInt();
         QVERIFY(ofYear <= lines);
         QVERIFY(countsFit(ofYear));
 
-        FindControl<QPushButton>(&box, "btSamen")->click();
+        Press(&box, "btSamen");
         QVERIFY(!box.lines().isEmpty());
-        FindControl<QPushButton>(&box, "btReset")->click();
+        Press(&box, "btReset");
         QCOMPARE(box.lines().size(), 78);
         QVERIFY(f.scripted.dialogs.shown.filter("error: ").isEmpty());
         QCOMPARE(f.history(), Hostile(file));
@@ -213,7 +212,7 @@ private slots:
         HostileFixture f;
         QVERIFY(f.start(kPentagramListName, file));
         f.click("btPenta");
-        QTest::mouseClick(FindControl(&f.app->form3(), "btOpe"), Qt::LeftButton);
+        Click(&f.app->form3(), "btOpe");
         TForm4 &form4 = f.app->form4();
         if (lines < 0) {
             QCOMPARE(f.lastShown(), "error: TarPentLijst.txt " + kUnreadable);
@@ -237,7 +236,7 @@ private slots:
         }
         const QStringList before = f.lines(kPentagramListName);
         list->setCurrentRow(0);
-        QTest::mouseClick(FindControl(&form4, "btWisSel"), Qt::LeftButton);
+        Click(&form4, "btWisSel");
         QCOMPARE(f.lines(kPentagramBackupName), before);
         QCOMPARE(f.lines(kPentagramListName), before.mid(1));
         QCOMPARE(list->count(), lines - 1);

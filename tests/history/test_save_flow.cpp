@@ -4,8 +4,6 @@
 
 #include "history_fixture.h"
 
-#include <QPushButton>
-
 using namespace morvelin;
 using namespace morvelin::test;
 
@@ -17,7 +15,7 @@ const QByteArray kOneLine = "01.jan.26 (Oud) [1] 10 20 30\r\n";
 
 void Save(const AppFixture &f, const char *button = "btBewaren")
 {
-    f.find<QPushButton>(button)->click();
+    Press(f.window, button);
 }
 
 QList<QString> LabelTexts(const AppFixture &f)
@@ -132,8 +130,8 @@ private slots:
         WriteBytes(f.path(kHistoryFileName), kOneLine + kOneLine);
         QVERIFY(f.open(1, 2, 3));
         TVerleden &verleden = f.app->verleden();
-        f.find<QPushButton>("btMC")->click();
-        FindControl<QPushButton>(&verleden, "btTerug")->click();
+        Press(f.window, "btMC");
+        Press(&verleden, "btTerug");
         QVERIFY(!verleden.isVisible());
         Save(f);
         auto *list = FindControl<HistoryListView>(&verleden, "lbxLijst");
@@ -230,7 +228,7 @@ private slots:
         WriteBytes(f.path("TarPentLijst.bak"), "09.Dec.26 : 01,02,03,04,05\r\n");
         QVERIFY(f.open());
         Save(f);
-        f.find<QPushButton>("btMC")->click();
+        Press(f.window, "btMC");
         QVERIFY(f.app->verleden().isVisible());
         QVERIFY(QFile::exists(f.path(kHistoryBackupName)));
         f.window->close();

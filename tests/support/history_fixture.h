@@ -10,7 +10,6 @@
 #include "history/history_window.h"
 
 #include <QAbstractItemView>
-#include <QPushButton>
 
 namespace morvelin::test {
 
@@ -81,8 +80,8 @@ struct HistoryFixture : AppFixture {
         return true;
     }
     // "LST" on the main window.
-    void openList() const { find<QPushButton>("btMC")->click(); }
-    void press(const char *name) const { FindControl<QPushButton>(verleden, name)->click(); }
+    void openList() const { Press(window, "btMC"); }
+    void press(const char *name) const { Press(verleden, name); }
     QString caption(const char *name) const { return FindControl<QLabel>(verleden, name)->text(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) const
     {
