@@ -24,6 +24,7 @@
 #include <random>
 
 using namespace morvelin;
+using morvelin::test::Click;
 using morvelin::test::FindControl;
 
 namespace {
@@ -102,10 +103,6 @@ struct InsightFixture : test::AppFixture {
     }
     QString heading() const { return FindControl<QLabel>(insight, "lbVragen")->text(); }
     QString text(const char *name) const { return FindControl<QLabel>(insight, name)->text(); }
-    void press(const char *name) const
-    {
-        QTest::mouseClick(FindControl(insight, name), Qt::LeftButton);
-    }
     int count(int row) const { return insight->report().cards[row - 1].observed; }
 };
 
@@ -156,7 +153,7 @@ private slots:
         QVERIFY(f.openAnalysis(Generate(400).lines));
         if (!year.isEmpty()) {
             f.scripted.dialogs.inputs.enqueue(year);
-            QTest::mouseClick(FindControl(f.box, "btFilter"), Qt::LeftButton);
+            Click(f.box, "btFilter");
         }
         QVERIFY(!f.insight->isVisible());
         if (byMenu) {
@@ -313,7 +310,7 @@ private slots:
         InsightFixture f;
         QVERIFY(f.openInsight(Generate(400).lines));
         QGuiApplication::clipboard()->clear();
-        f.press("btKopieer");
+        Click(f.insight, "btKopieer");
         const QString table = QGuiApplication::clipboard()->text();
         QVERIFY(table.startsWith("Kaart\tGekomen\tVerwacht\tp\tOordeel\r\n"));
         QCOMPARE(table.count("\r\n"), 79);
@@ -398,7 +395,7 @@ private slots:
         QTest::keyClicks(year, typed);
         QTest::keyClick(year, Qt::Key_Return);
         if (!button.isEmpty())
-            f.press(qPrintable(button));
+            Click(f.insight, qPrintable(button));
         QCOMPARE(f.heading(), heading);
     }
 
@@ -409,7 +406,7 @@ private slots:
         const QString heading = f.heading();
         QVERIFY(QFile::remove(f.path(kHistoryFileName)));
         QVERIFY(QDir(f.folder.path()).mkdir(kHistoryFileName));
-        f.press("btAlles");
+        Click(f.insight, "btAlles");
         QCOMPARE(f.scripted.dialogs.shown.last(),
                  "error: MorvelLijst.txt kan niet gelezen worden: er staat een map met die naam.");
         QCOMPARE(f.heading(), heading);

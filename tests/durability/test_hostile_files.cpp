@@ -5,14 +5,10 @@
 
 #include "analysis/analyse_box.h"
 #include "app/command_line.h"
-#include "app_fixture.h"
-#include "file_checks.h"
 #include "history/history_export.h"
-#include "history/history_file.h"
-#include "history/history_list_view.h"
 #include "history/history_reading.h"
 #include "history/history_search.h"
-#include "history/history_window.h"
+#include "history_fixture.h"
 #include "pentagram/pentagram_list.h"
 #include "pentagram/pentagram_list_window.h"
 #include "pentagram/pentagram_window.h"
@@ -20,7 +16,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPushButton>
 
 using namespace morvelin;
 using namespace morvelin::test;
@@ -62,23 +57,16 @@ QByteArray Hostile(const QString &file)
 }
 
 // The program over the file as its history or its Pentagram list.
-struct HostileFixture : AppFixture {
+struct HostileFixture : HistoryFixture {
     bool start(const QString &listName, const QString &file)
     {
         WriteBytes(path(listName), Hostile(file));
-        return open();
+        return openAndAttach();
     }
     QStringList lines(const QString &listName) const
     {
         const Result<TextList> read = app->store().read(listName);
         return read ? read->lines : QStringList{"<unreadable>"};
-    }
-    // A click on the line, as the user chooses it: the cursor there and only it selected.
-    static void clickRow(HistoryListView *list, int row)
-    {
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
     // The last message shown, kind and all; none when nothing was shown.
     QString lastShown() const
@@ -108,66 +96,63 @@ private slots:
         QFETCH(QString, last);
         HostileFixture f;
         QVERIFY(f.start(kHistoryFileName, file));
-        TVerleden &verleden = f.app->verleden();
-        f.find<QPushButton>("btMC")->click();
+        f.openList();
         if (lines < 0) {
             QCOMPARE(f.lastShown(), "error: MorvelLijst.txt " + kUnreadable);
-            QVERIFY(!verleden.isVisible());
+            QVERIFY(!f.verleden->isVisible());
             // Nor can a save append to what it cannot read.
-            f.find<QPushButton>("btBewaren")->click();
+            Press(f.window, "btBewaren");
             QCOMPARE(f.lastShown(), "error: MorvelLijst.txt " + kUnreadable);
-            QCOMPARE(ReadBytes(f.path(kHistoryFileName)), Hostile(file));
+            QCOMPARE(f.history(), Hostile(file));
             return;
         }
-        QVERIFY(QTest::qWaitForWindowExposed(&verleden));
-        auto *list = FindControl<HistoryListView>(&verleden, "lbxLijst");
-        QCOMPARE(list->count(), lines);
+        QVERIFY(QTest::qWaitForWindowExposed(f.verleden));
+        QCOMPARE(f.list->count(), lines);
         if (!first.isNull()) {
-            QCOMPARE(list->line(0), first);
-            QCOMPARE(list->line(lines - 1), last);
+            QCOMPARE(f.list->line(0), first);
+            QCOMPARE(f.list->line(lines - 1), last);
         }
-        QCOMPARE(FindControl<QLabel>(&verleden, "lbAantal")->text(),
-                 "Aantal vragen: " + QString::number(lines));
+        QCOMPARE(f.caption("lbAantal"), "Aantal vragen: " + QString::number(lines));
         const QStringList before = f.lines(kHistoryFileName);
 
         // Opening a line gives its spread or says why it cannot; so does walking the list.
         for (const int row : SomeRows(lines)) {
             const int shownBefore = f.scripted.dialogs.shown.size();
             f.app->shared().spreadSaved = false;
-            f.clickRow(list, row);
-            FindControl<QPushButton>(&verleden, "btKeuze")->click();
+            f.clickRow(row);
+            f.press("btKeuze");
             const bool told = f.scripted.dialogs.shown.size() > shownBefore
                               && f.lastShown().startsWith("error: ");
-            QVERIFY2(f.app->spreadSaved() != told, qPrintable(list->line(row).left(80)));
+            QVERIFY2(f.app->spreadSaved() != told, qPrintable(f.list->line(row).left(80)));
         }
-        list->setCursorRow(0);
+        f.list->setCursorRow(0);
         for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End})
-            QTest::keyClick(list, key);
+            f.key(key);
 
-        FindControl<QPushButton>(&verleden, "btKopieLst")->click();
+        f.press("btKopieLst");
         QCOMPARE(QGuiApplication::clipboard()->text(), JoinLinesCrLf(before));
 
         // An edit changes the one line when it holds the saved form, and nothing otherwise.
         const int edited = lines / 2;
-        f.clickRow(list, edited);
+        f.clickRow(edited);
         f.scripted.dialogs.inputs.enqueue(QString("bewerkt"));
-        FindControl<QPushButton>(&verleden, "btBewerk")->click();
+        f.press("btBewerk");
         QStringList expected = before;
         if (const auto replaced = ReplaceHistoryComment(before[edited], "bewerkt")) {
             expected[edited] = *replaced;
         } else {
             QVERIFY(f.lastShown().startsWith("message: Deze regel heeft niet de vorm"));
-            QCOMPARE(ReadBytes(f.path(kHistoryFileName)), Hostile(file));
+            QCOMPARE(f.history(), Hostile(file));
         }
         QCOMPARE(f.lines(kHistoryFileName), expected);
 
         // Deleting the first line keeps all the others, and the backup the list before.
-        f.clickRow(list, 0);
+        f.clickRow(0);
         f.scripted.dialogs.answers.enqueue(true);
-        FindControl<QPushButton>(&verleden, "btWisSel")->click();
+        f.press("btWisSel");
         QCOMPARE(f.lines(kHistoryBackupName), expected);
         QCOMPARE(f.lines(kHistoryFileName), expected.mid(1));
-        QCOMPARE(list->count(), lines - 1);
+        QCOMPARE(f.list->count(), lines - 1);
         QVERIFY(f.scripted.dialogs.shown.filter("error: ").size()
                 <= f.scripted.dialogs.shown.filter("is not a valid integer value").size()
                        + f.scripted.dialogs.shown.filter("is niet te openen").size());
@@ -187,8 +172,8 @@ private slots:
             QCOMPARE(f.lastShown(), "error: MorvelLijst.txt " + kUnreadable);
             return;
         }
-        f.find<QPushButton>("btMC")->click();
-        FindControl<QPushButton>(&f.app->verleden(), "btAnalies")->click();
+        f.openList();
+        f.press("btAnalies");
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QCOMPARE(box.lines().size(), 78);
         QCOMPARE(FindControl<QLabel>(&box, "lbAantal")->text(),
@@ -204,18 +189,18 @@ private slots:
         QVERIFY(countsFit(lines));
 
         f.scripted.dialogs.inputs.enqueue(QString("2026"));
-        FindControl<QPushButton>(&box, "btFilter")->click();
+        Press(&box, "btFilter");
         QCOMPARE(box.lines().size(), 78);
         const int ofYear = FindControl<QLabel>(&box, "lbAantal")->text().section(": ", 1).toInt();
         QVERIFY(ofYear <= lines);
         QVERIFY(countsFit(ofYear));
 
-        FindControl<QPushButton>(&box, "btSamen")->click();
+        Press(&box, "btSamen");
         QVERIFY(!box.lines().isEmpty());
-        FindControl<QPushButton>(&box, "btReset")->click();
+        Press(&box, "btReset");
         QCOMPARE(box.lines().size(), 78);
         QVERIFY(f.scripted.dialogs.shown.filter("error: ").isEmpty());
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), Hostile(file));
+        QCOMPARE(f.history(), Hostile(file));
     }
 
     void thePentagramList_data() { AddHostileFiles(); }
@@ -227,7 +212,7 @@ private slots:
         HostileFixture f;
         QVERIFY(f.start(kPentagramListName, file));
         f.click("btPenta");
-        QTest::mouseClick(FindControl(&f.app->form3(), "btOpe"), Qt::LeftButton);
+        Click(&f.app->form3(), "btOpe");
         TForm4 &form4 = f.app->form4();
         if (lines < 0) {
             QCOMPARE(f.lastShown(), "error: TarPentLijst.txt " + kUnreadable);
@@ -251,7 +236,7 @@ private slots:
         }
         const QStringList before = f.lines(kPentagramListName);
         list->setCurrentRow(0);
-        QTest::mouseClick(FindControl(&form4, "btWisSel"), Qt::LeftButton);
+        Click(&form4, "btWisSel");
         QCOMPARE(f.lines(kPentagramBackupName), before);
         QCOMPARE(f.lines(kPentagramListName), before.mid(1));
         QCOMPARE(list->count(), lines - 1);

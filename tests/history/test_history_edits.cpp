@@ -69,7 +69,7 @@ private slots:
         QVERIFY(f.verleden->isEnabled());
         QCOMPARE(f.app->spreadSaved(), !saveable);
         if (saveable) {
-            f.find<QPushButton>("btBewaren")->click();
+            Press(f.window, "btBewaren");
             QCOMPARE(f.list->count(), kept.size() + 1);
         }
     }
@@ -293,9 +293,9 @@ private slots:
         QStringList expected;
         const auto saveDrawn = [&](int n, std::array<int, 3> cards) {
             f.scripted.random.numbers = {cards[0] - 1, cards[1] - 1, cards[2] - 1};
-            f.find<QPushButton>("btRnd")->click();
+            Press(f.window, "btRnd");
             f.scripted.dialogs.inputs.enqueue(QString("Vraag %1").arg(n));
-            f.find<QPushButton>(n % 2 ? "btBewr" : "btBewaren")->click();
+            Press(f.window, n % 2 ? "btBewr" : "btBewaren");
             expected << QString("09.Dec.26 (Vraag %1) [0] %2 %3 %4")
                             .arg(n)
                             .arg(cards[0], 2, 10, QLatin1Char('0'))
@@ -328,7 +328,7 @@ private slots:
         f.press("btWisSel");
         const QString last = expected.takeLast();
         f.scripted.dialogs.inputs.enqueue(QString("Opnieuw"));
-        f.find<QPushButton>("btBewaren")->click();
+        Press(f.window, "btBewaren");
         expected << last.left(11) + "Opnieuw" + last.right(14);
         QCOMPARE(f.caption("lbAantal"), "Aantal vragen: 90");
 

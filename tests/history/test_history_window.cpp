@@ -4,6 +4,7 @@
 
 #include "history_fixture.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 
 using namespace morvelin;
@@ -115,13 +116,13 @@ private slots:
     {
         AppFixture f;
         QVERIFY(f.open());
-        f.find<QPushButton>("btOpenen")->click();
+        Press(f.window, "btOpenen");
         QCOMPARE(f.scripted.dialogs.shown,
                  QStringList{"message: Er zijn nog geen vragen bewaard!"});
         QVERIFY(!f.app->verleden().isVisible());
 
         WriteBytes(f.path(kHistoryFileName), "");
-        f.find<QPushButton>("btOpenen")->click();
+        Press(f.window, "btOpenen");
         QVERIFY(f.app->verleden().isVisible());
         QCOMPARE(FindControl<QLabel>(&f.app->verleden(), "lbAantal")->text(), "Aantal vragen: 0");
         QCOMPARE(FindControl<HistoryListView>(&f.app->verleden(), "lbxLijst")->count(), 0);
@@ -132,7 +133,7 @@ private slots:
         AppFixture f;
         QVERIFY(QDir(f.folder.path()).mkdir(kHistoryFileName));
         QVERIFY(f.open());
-        f.find<QPushButton>("btOpenen")->click();
+        Press(f.window, "btOpenen");
         QCOMPARE(f.scripted.dialogs.shown,
                  QStringList{"error: MorvelLijst.txt kan niet gelezen worden: er staat een map "
                              "met die naam."});
@@ -157,7 +158,7 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), f.verleden);
 
         // The spread opened is a saved one, until a chooser changes it.
-        f.find<QPushButton>("btBewaren")->click();
+        Press(f.window, "btBewaren");
         QCOMPARE(f.scripted.dialogs.shown, QStringList{"message:    Legging is al Bewaard!"});
         f.type(2, "33");
         QVERIFY(!f.app->spreadSaved());
@@ -300,7 +301,7 @@ private slots:
     {
         HistoryFixture f;
         QVERIFY(f.start(SavedLines(3)));
-        f.find<QPushButton>("btBewaren")->click();
+        Press(f.window, "btBewaren");
         f.verleden->closeList();
         QCOMPARE(f.app->shared().questionCountText, "4");
         QVERIFY(!f.verleden->isVisible());
@@ -311,10 +312,10 @@ private slots:
         HistoryFixture f;
         QVERIFY(f.start(SavedLines(3)));
         f.openList();
-        f.find<QPushButton>("btPlus")->click();
+        Press(f.window, "btPlus");
         QVERIFY(!f.verleden->isVisible());
         f.openList();
-        f.find<QPushButton>("btPlus")->click();
+        Press(f.window, "btPlus");
         QVERIFY(!f.verleden->isVisible());
     }
 };

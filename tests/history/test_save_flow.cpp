@@ -2,13 +2,7 @@
 // the line and its backup written, a second save refused, and nothing written when the
 // user cancels or the disk refuses.
 
-#include "app_fixture.h"
-#include "file_checks.h"
-#include "history/history_file.h"
-#include "history/history_list_view.h"
-#include "history/history_window.h"
-
-#include <QPushButton>
+#include "history_fixture.h"
 
 using namespace morvelin;
 using namespace morvelin::test;
@@ -21,7 +15,7 @@ const QByteArray kOneLine = "01.jan.26 (Oud) [1] 10 20 30\r\n";
 
 void Save(const AppFixture &f, const char *button = "btBewaren")
 {
-    f.find<QPushButton>(button)->click();
+    Press(f.window, button);
 }
 
 QList<QString> LabelTexts(const AppFixture &f)
@@ -47,27 +41,27 @@ private slots:
     void aSaveWritesOneLineAndRefusesTheSecond()
     {
         QFETCH(QByteArray, button);
-        AppFixture f;
+        HistoryFixture f;
         QVERIFY(f.open(1, 2, 3));
         f.scripted.dialogs.inputs.enqueue(QString("Werk en liefde"));
         Save(f, button);
         QCOMPARE(f.scripted.dialogs.shown, QStringList{kAsked + kNames123});
         const QByteArray saved = "09.Dec.26 (Werk en liefde) [0] 01 02 03\r\n";
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), saved);
+        QCOMPARE(f.history(), saved);
         QVERIFY(f.app->spreadSaved());
 
         Save(f, "btBewaren");
         Save(f, "btBewr");
         QCOMPARE(f.scripted.dialogs.shown.mid(1),
                  QStringList(2, "message:    Legging is al Bewaard!"));
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), saved);
+        QCOMPARE(f.history(), saved);
 
         // Any chooser applied makes the spread on screen a new one.
         f.type(1, "05");
         Save(f, button);
         QCOMPARE(f.scripted.dialogs.shown.last(),
                  kAsked + QString::fromUtf8("De Hogepriester,Hogepriesteres,De Keizerin"));
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)),
+        QCOMPARE(f.history(),
                  saved + "09.Dec.26 (De Hogepriester,Hogepriesteres,De Keizerin) [0] 05 02 03\r\n");
     }
 
@@ -114,19 +108,19 @@ private slots:
     // A list kept in UTF-8 stays UTF-8, and the backup holds the very same bytes.
     void theBackupEqualsTheHistoryAfterASave()
     {
-        AppFixture f;
+        HistoryFixture f;
         const QByteArray earlier =
             "\xEF\xBB\xBF" + QString::fromUtf8("01.jan.26 (Één) [1] 10 20 30\n").toUtf8();
         WriteBytes(f.path(kHistoryFileName), earlier);
         QVERIFY(f.open(1, 2, 3));
         f.scripted.dialogs.inputs.enqueue(QString("b"));
         Save(f);
-        const QByteArray history = ReadBytes(f.path(kHistoryFileName));
+        const QByteArray history = f.history();
         QCOMPARE(history, "\xEF\xBB\xBF"
                               + QString::fromUtf8("01.jan.26 (Één) [1] 10 20 30\r\n"
                                                   "09.Dec.26 (b) [0] 01 02 03\r\n")
                                     .toUtf8());
-        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), history);
+        QCOMPARE(f.backup(), history);
     }
 
     // The list shows the new line at its end even when it was hidden during the save.
@@ -136,8 +130,8 @@ private slots:
         WriteBytes(f.path(kHistoryFileName), kOneLine + kOneLine);
         QVERIFY(f.open(1, 2, 3));
         TVerleden &verleden = f.app->verleden();
-        f.find<QPushButton>("btMC")->click();
-        FindControl<QPushButton>(&verleden, "btTerug")->click();
+        Press(f.window, "btMC");
+        Press(&verleden, "btTerug");
         QVERIFY(!verleden.isVisible());
         Save(f);
         auto *list = FindControl<HistoryListView>(&verleden, "lbxLijst");
@@ -191,7 +185,7 @@ private slots:
 
     void aFullDiskLeavesBothFilesAndTheMark()
     {
-        AppFixture f;
+        HistoryFixture f;
         const QByteArray history = TooLongForAFullDisk(kOneLine);
         WriteBytes(f.path(kHistoryFileName), history);
         WriteBytes(f.path(kHistoryBackupName), history);
@@ -202,8 +196,8 @@ private slots:
                        "error: MorvelLijst.txt kan niet bewaard worden: ")
                    && !f.app->spreadSaved();
         }));
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), history);
-        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), history);
+        QCOMPARE(f.history(), history);
+        QCOMPARE(f.backup(), history);
         QCOMPARE(FilesIn(f.folder.path()), (QStringList{kHistoryBackupName, kHistoryFileName}));
     }
 
@@ -211,7 +205,7 @@ private slots:
     // save waits: the save says so, writes nothing and the spread stays unsaved.
     void aFolderLockedElsewhereLeavesBothFilesAndTheMark()
     {
-        AppFixture f;
+        HistoryFixture f;
         WriteBytes(f.path(kHistoryFileName), kOneLine);
         WriteBytes(f.path(kHistoryBackupName), kOneLine);
         QVERIFY(f.open());
@@ -223,8 +217,8 @@ private slots:
                  "ander programma bewaart nog in deze map; probeer het zo nog eens. Het bestand "
                  "is niet veranderd.");
         QVERIFY(!f.app->spreadSaved());
-        QCOMPARE(ReadBytes(f.path(kHistoryFileName)), kOneLine);
-        QCOMPARE(ReadBytes(f.path(kHistoryBackupName)), kOneLine);
+        QCOMPARE(f.history(), kOneLine);
+        QCOMPARE(f.backup(), kOneLine);
     }
 
     void theBackupsGoWhenTheMainWindowClosesAndTheListsStay()
@@ -234,7 +228,7 @@ private slots:
         WriteBytes(f.path("TarPentLijst.bak"), "09.Dec.26 : 01,02,03,04,05\r\n");
         QVERIFY(f.open());
         Save(f);
-        f.find<QPushButton>("btMC")->click();
+        Press(f.window, "btMC");
         QVERIFY(f.app->verleden().isVisible());
         QVERIFY(QFile::exists(f.path(kHistoryBackupName)));
         f.window->close();

@@ -234,7 +234,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), results);
             QTest::keyClick(results, Qt::Key_Enter);
         } else {
-            QTest::mouseClick(f.control("btOpenen"), Qt::LeftButton);
+            Click(f.zoeken, "btOpenen");
         }
         QCOMPARE(f.window->deckId(), 1);
         QCOMPARE(f.slotCards(), SpreadOf(11, 2, 3));
@@ -287,7 +287,7 @@ private slots:
         QVERIFY(f.startSearch());
         QVERIFY(f.openSearch());
         f.scripted.dialogs.inputs.enqueue(QString("Nieuw en financieel"));
-        f.find<QPushButton>("btBewaren")->click();
+        Press(f.window, "btBewaren");
         f.typeWords("financi");
         QCOMPARE(f.found(), (QList<int>{0, 3, 6}));
 

@@ -11,13 +11,14 @@
 
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
 
 using namespace morvelin;
 using morvelin::test::AppFixture;
+using morvelin::test::Click;
 using morvelin::test::FindControl;
+using morvelin::test::Press;
 using morvelin::test::ReadBytes;
 using morvelin::test::WriteBytes;
 
@@ -66,10 +67,6 @@ struct PentagramFixture : AppFixture {
         return FindControl<QLabel>(form3, qPrintable(QStringLiteral("Label%1").arg(k)))->text();
     }
     QListWidget *list() const { return FindControl<QListWidget>(form4, "lbLijstP"); }
-    void press(const QWidget *window, const char *button) const
-    {
-        QTest::mouseClick(FindControl(window, button), Qt::LeftButton);
-    }
 
     // Picks the card in chooser k as the mouse does; keyword draws follow the script.
     void choose(int k, CardNo card, QList<int> draws)
@@ -176,14 +173,14 @@ private slots:
         for (int k = 1; k <= 4; ++k)
             f.choose(k, 1, {0});
         // No keyword is drawn: the script is empty and would stop the test at a draw.
-        f.press(f.form3, "btTrefTroef");
+        Click(f.form3, "btTrefTroef");
         QCOMPARE(f.caption(4), "4-Handelen");
 
         f.choose(5, 1, {0, 0});
         QCOMPARE(f.form3->sixthCard(), 5);
         // Positions 5 down to 1, then the sixth card.
         f.scripted.random.numbers = {5, 4, 3, 2, 1, 7};
-        f.press(f.form3, "btTrefTroef");
+        Click(f.form3, "btTrefTroef");
         QCOMPARE((QStringList{f.caption(1), f.caption(2), f.caption(3), f.caption(4), f.caption(5),
                               f.caption(6)}),
                  (QStringList{"1-Communicatie", "2-Initiatief", "3-Vaardigheid", "4-Daadkracht",
@@ -198,22 +195,22 @@ private slots:
         WriteBytes(f.path(kPentagramListName), kTwoLines);
         f.choose(1, 10, {0});
         f.choose(3, 30, {0});
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         QVERIFY(f.form4->isVisible());
 
-        f.press(f.form3, "btSave");
+        Click(f.form3, "btSave");
         QCOMPARE(f.scripted.dialogs.shown.last(), "confirm: Pentagram Bewaren?");
         QVERIFY(!f.form4->isVisible());
         QCOMPARE(ReadBytes(f.path(kPentagramListName)),
                  kTwoLines + "09.Dec.26 : 10,00,30,00,00\r\n");
         QVERIFY(!QFile::exists(f.path(kPentagramBackupName)));
 
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         QCOMPARE(f.lines().last(), "09.Dec.26 : 10,00,30,00,00");
         QCOMPARE(f.list()->currentRow(), -1);
 
         f.scripted.dialogs.answers.enqueue(false);
-        f.press(f.form3, "btSave");
+        Click(f.form3, "btSave");
         QVERIFY(f.form4->isVisible());
         QCOMPARE(ReadBytes(f.path(kPentagramListName)),
                  kTwoLines + "09.Dec.26 : 10,00,30,00,00\r\n");
@@ -268,7 +265,7 @@ private slots:
         PentagramFixture f;
         QVERIFY(f.openPentagram());
         WriteBytes(f.path(kPentagramListName), kTwoLines);
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         QVERIFY(QTest::qWaitForWindowActive(f.form4));
         QCOMPARE(QApplication::focusWidget(), f.list());
         QCOMPARE(f.lines(),
@@ -307,7 +304,7 @@ private slots:
         QVERIFY(f.openPentagram());
         f.chooseAll({1, 2, 3, 4, 5});
         WriteBytes(f.path(kPentagramListName), line);
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
 
         f.clickLine(0, {0, 0, 0, 0, 0});
         QCOMPARE(f.form3->pentagramCards(), (PentagramCards{10, 0, 30, 5, 40}));
@@ -328,7 +325,7 @@ private slots:
         f.chooseAll({1, 2, 3, 4, 5});
         const QStringList before = f.boxes();
         WriteBytes(f.path(kPentagramListName), "09.Dec.26 : 10,20,30,x5,40\r\n");
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         f.clickLine(0, {});
         QCOMPARE(f.scripted.dialogs.shown.last(), "error: 'x5' is not a valid integer value");
         QCOMPARE(f.form3->pentagramCards(), (PentagramCards{1, 2, 3, 4, 5}));
@@ -340,20 +337,20 @@ private slots:
         PentagramFixture f;
         QVERIFY(f.openPentagram());
         WriteBytes(f.path(kPentagramListName), "09.Dec.26 : 10,20,30,05,40\r\n");
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         f.clickLine(0, {0, 0, 0, 0, 0, 0, 0});
 
-        f.press(f.form4, "btWisSel");
+        Click(f.form4, "btWisSel");
         QVERIFY(f.lines().isEmpty());
         QCOMPARE(ReadBytes(f.path(kPentagramListName)), QByteArray());
         QCOMPARE(ReadBytes(f.path(kPentagramBackupName)), "09.Dec.26 : 10,20,30,05,40\r\n");
 
-        f.press(f.form4, "btHerstelP");
+        Click(f.form4, "btHerstelP");
         QCOMPARE(f.lines(), QStringList{"09.Dec.26 : 10,20,30,05,40"});
         QCOMPARE(ReadBytes(f.path(kPentagramListName)), "09.Dec.26 : 10,20,30,05,40\r\n");
         QVERIFY(f.scripted.dialogs.shown.filter("error").isEmpty());
 
-        f.press(f.form4, "Button2");
+        Click(f.form4, "Button2");
         QVERIFY(!f.form4->isVisible());
         QVERIFY(f.form3->isVisible());
     }
@@ -365,11 +362,11 @@ private slots:
         PentagramFixture f;
         QVERIFY(f.openPentagram());
         WriteBytes(f.path(kPentagramListName), kTwoLines);
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         f.clickLine(0, {0, 0, 0, 0, 0, 0, 0});
         QVERIFY(AppendPentagramLine(f.app->store(), "09.Dec.26 : 10,20,30,05,40"));
 
-        f.press(f.form4, "btWisSel");
+        Click(f.form4, "btWisSel");
         QVERIFY(f.scripted.dialogs.shown.last().startsWith(
             "error: TarPentLijst.txt is intussen buiten deze lijst veranderd."));
         QCOMPARE(ReadBytes(f.path(kPentagramListName)),
@@ -384,11 +381,11 @@ private slots:
         PentagramFixture f;
         QVERIFY(f.openPentagram());
         QVERIFY(QDir(f.folder.path()).mkdir(kPentagramListName));
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         QVERIFY(!f.form4->isVisible());
         QVERIFY(f.scripted.dialogs.shown.last().startsWith(
             "error: TarPentLijst.txt kan niet gelezen worden: "));
-        f.press(f.form3, "btSave");
+        Click(f.form3, "btSave");
         QVERIFY(f.scripted.dialogs.shown.last().startsWith(
             "error: TarPentLijst.txt kan niet gelezen worden: "));
         QVERIFY(QFileInfo(f.path(kPentagramListName)).isDir());
@@ -406,7 +403,7 @@ private slots:
         // Pressed without the event loop: the child has none of its parent's threads to
         // paint with.
         QVERIFY(morvelin::test::SucceedsUnderFileSizeLimit(morvelin::test::kFullDiskRoom, [&f] {
-            FindControl<QPushButton>(f.form3, "btSave")->click();
+            Press(f.form3, "btSave");
             return f.scripted.dialogs.shown.last().startsWith(
                 "error: TarPentLijst.txt kan niet bewaard worden: ");
         }));
@@ -434,7 +431,7 @@ private slots:
     {
         PentagramFixture f;
         QVERIFY(f.openPentagram());
-        f.press(f.form3, "SpeedButton1");
+        Click(f.form3, "SpeedButton1");
         THelpInfo *help = &f.app->helpInfo();
         QVERIFY(help->isVisible());
         QPlainTextEdit *memo = help->memo();
@@ -447,9 +444,9 @@ private slots:
         PentagramFixture f;
         QVERIFY(f.openPentagram());
         WriteBytes(f.path(kPentagramListName), kTwoLines);
-        f.press(f.form3, "btOpe");
+        Click(f.form3, "btOpe");
         f.clickLine(0, {0, 0, 0, 0, 0, 0, 0});
-        f.press(f.form4, "btWisSel");
+        Click(f.form4, "btWisSel");
         QVERIFY(QFile::exists(f.path(kPentagramBackupName)));
 
         f.window->close();

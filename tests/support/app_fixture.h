@@ -29,6 +29,18 @@ T *FindControl(const QWidget *window, const char *name)
     return control;
 }
 
+// A mouse click on the named control of that window, as the user clicks it.
+inline void Click(const QWidget *window, const char *name)
+{
+    QTest::mouseClick(FindControl(window, name), Qt::LeftButton);
+}
+
+// The named button's click() without any event, for work that must not process events.
+inline void Press(const QWidget *window, const char *name)
+{
+    FindControl<QAbstractButton>(window, name)->click();
+}
+
 struct AppFixture {
     ScriptedServices scripted;
     QTemporaryDir folder;
@@ -66,7 +78,7 @@ struct AppFixture {
     {
         return find<CardChooser>(qPrintable(QStringLiteral("ComboBox%1").arg(k)));
     }
-    void click(const char *name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void click(const char *name) const { Click(window, name); }
 
     // Types into a chooser as a user does, after selecting its whole text.
     void type(int k, const QString &keys) const

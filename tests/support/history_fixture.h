@@ -9,7 +9,7 @@
 #include "history/history_list_view.h"
 #include "history/history_window.h"
 
-#include <QPushButton>
+#include <QAbstractItemView>
 
 namespace morvelin::test {
 
@@ -50,6 +50,16 @@ inline QList<int> SpreadOf(int c1, int c2, int c3)
     return cards;
 }
 
+// A click on the row, scrolled into view, as the user chooses it: without modifiers the
+// cursor there and only it selected.
+inline void ClickRow(QAbstractItemView *view, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(index).center());
+}
+
 // The program over a history file of these lines, with its history window.
 struct HistoryFixture : AppFixture {
     TVerleden *verleden = nullptr;
@@ -58,6 +68,11 @@ struct HistoryFixture : AppFixture {
     bool start(const QStringList &lines, int a = 1, int b = 2, int c = 3)
     {
         WriteBytes(path(kHistoryFileName), Bytes(lines));
+        return openAndAttach(a, b, c);
+    }
+    // Starts the program over whatever the folder holds and finds its history window.
+    bool openAndAttach(int a = 1, int b = 2, int c = 3)
+    {
         if (!open(a, b, c))
             return false;
         verleden = &app->verleden();
@@ -65,15 +80,12 @@ struct HistoryFixture : AppFixture {
         return true;
     }
     // "LST" on the main window.
-    void openList() const { find<QPushButton>("btMC")->click(); }
-    void press(const char *name) const { FindControl<QPushButton>(verleden, name)->click(); }
+    void openList() const { Press(window, "btMC"); }
+    void press(const char *name) const { Press(verleden, name); }
     QString caption(const char *name) const { return FindControl<QLabel>(verleden, name)->text(); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) const
     {
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualRect(index).center());
+        ClickRow(list, row, modifiers);
     }
     void key(Qt::Key key) const { QTest::keyClick(list, key); }
     QByteArray history() const { return ReadBytes(path(kHistoryFileName)); }
