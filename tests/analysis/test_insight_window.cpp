@@ -419,7 +419,7 @@ private slots:
         QVERIFY(f.openInsight(Generate(30).lines));
         QVERIFY(QFile::remove(f.path(kHistoryFileName)));
         const QStringList shown = f.scripted.dialogs.shown;
-        f.press("btAlles");
+        Click(f.insight, "btAlles");
         QCOMPARE(f.scripted.dialogs.shown, shown);
         QCOMPARE(f.heading(), "0 vragen, alle jaren");
         QCOMPARE(f.text("lbGroepen"), "Geen vragen in deze periode.");
