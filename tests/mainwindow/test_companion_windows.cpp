@@ -31,18 +31,13 @@ Window *TopLevel()
 }
 
 // The program just started: its main window shown, its first frame not yet painted.
-struct JustStarted {
-    test::ScriptedServices scripted;
-    QTemporaryDir folder;
-    std::unique_ptr<MorvelinApp> app;
+struct JustStarted : AppFixture {
     THelpInfo *help = nullptr;
     TForm3 *form3 = nullptr;
 
     JustStarted()
     {
-        scripted.random.numbers = {0, 1, 2};
-        app = std::make_unique<MorvelinApp>(scripted.services(), folder.path());
-        app->start();
+        start(1, 2, 3);
         help = TopLevel<THelpInfo>();
         form3 = TopLevel<TForm3>();
     }

@@ -51,13 +51,19 @@ struct AppFixture {
     QString listFolder;
 
     // Starts the program; the main window's first showing draws these three cards (1..78).
-    bool open(int a = 1, int b = 2, int c = 3)
+    // Nothing is waited for: the main window is shown, its first frame not yet painted.
+    void start(int a = 1, int b = 2, int c = 3)
     {
         scripted.random.numbers = {a - 1, b - 1, c - 1};
         app = std::make_unique<MorvelinApp>(scripted.services(),
                                             listFolder.isEmpty() ? folder.path() : listFolder);
         window = &app->form1();
         app->start();
+    }
+    // Starts the program and waits until its main window is the active one.
+    bool open(int a = 1, int b = 2, int c = 3)
+    {
+        start(a, b, c);
         window->activateWindow();
         return QTest::qWaitForWindowActive(window);
     }
